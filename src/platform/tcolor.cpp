@@ -1,6 +1,6 @@
 #include "platform/tcolor.h"
 
-#include <array>
+#include <charconv>
 
 namespace nabrilo {
 
@@ -18,30 +18,53 @@ constexpr std::array<NamedColor, 20> kNamed{{
 
 std::span<const NamedColor> NamedColors() { return kNamed; }
 
-QString ColorToString(TColor c) {
+ColorText ColorToText(TColor c) {
+  ColorText t;
   for (const auto& n : kNamed) {
-    if (n.value == c) return QString::fromLatin1(n.name);
+    if (n.value == c) {
+      const std::string_view name(n.name);
+      name.copy(t.chars.data(), name.size());
+      t.length = static_cast<std::uint8_t>(name.size());
+      return t;
+    }
   }
-  return QStringLiteral("$%1").arg(c, 8, 16, QLatin1Char('0')).toUpper();
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  t.chars[0] = '$';
+  for (int i = 0; i < 8; ++i) t.chars[1 + i] = kHex[(c >> (4 * (7 - i))) & 0xF];
+  t.length = 9;
+  return t;
 }
 
-std::optional<TColor> StringToColor(const QString& text) {
+std::optional<TColor> TextToColor(std::string_view text) {
   for (const auto& n : kNamed) {
-    if (text == QLatin1String(n.name)) return n.value;
+    if (text == n.name) return n.value;
   }
-  QString digits;
-  if (text.startsWith(QLatin1Char('$'))) {
-    digits = text.mid(1);
-  } else if (text.startsWith(QLatin1String("0x")) || text.startsWith(QLatin1String("0X"))) {
-    digits = text.mid(2);
+  std::string_view digits;
+  if (text.starts_with('$')) {
+    digits = text.substr(1);
+  } else if (text.starts_with("0x") || text.starts_with("0X")) {
+    digits = text.substr(2);
   } else {
     return std::nullopt;
   }
-  if (digits.isEmpty() || digits.size() > 8) return std::nullopt;
-  bool ok = false;
-  const uint value = digits.toUInt(&ok, 16);
-  if (!ok || value > 0xFFFFFFu) return std::nullopt;
-  return static_cast<TColor>(value);
+  if (digits.empty() || digits.size() > 8) return std::nullopt;
+  std::uint32_t value = 0;
+  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+  if (ec != std::errc() || end != digits.data() + digits.size() || value > 0xFFFFFFu) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+QString ColorToString(TColor c) {
+  const ColorText t = ColorToText(c);
+  return QString::fromLatin1(t.chars.data(), t.length);
+}
+
+std::optional<TColor> StringToColor(const QString& text) {
+  const QByteArray latin = text.toLatin1();
+  if (QString::fromLatin1(latin) != text) return std::nullopt;
+  return TextToColor(std::string_view(latin.constData(), static_cast<size_t>(latin.size())));
 }
 
 }  // namespace nabrilo

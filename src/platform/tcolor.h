@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
+#include <array>
 
 namespace nabrilo {
 
@@ -47,9 +49,18 @@ inline constexpr TColor FromRgb32(std::uint32_t p) {
   return ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
 }
 
-// The colour's name where it has one ("clRed"), otherwise hexadecimal ("$00123456").
+// The text form of a colour: its name where it has one ("clRed"), otherwise hexadecimal
+// ("$00123456"). Held inline, so that recording colours as text allocates nothing.
+struct ColorText {
+  std::array<char, 16> chars{};
+  std::uint8_t length = 0;
+  std::string_view View() const { return {chars.data(), length}; }
+};
+ColorText ColorToText(TColor c);
+// The inverse of ColorToText; also takes "0x…" hexadecimal. Empty when the text is no colour.
+std::optional<TColor> TextToColor(std::string_view text);
+
 QString ColorToString(TColor c);
-// The inverse of ColorToString; also takes "0x…" hexadecimal. Empty when the text is no colour.
 std::optional<TColor> StringToColor(const QString& text);
 
 }  // namespace nabrilo

@@ -1,0 +1,70 @@
+#pragma once
+// Everything the program asks of or tells the user through a box: plain messages, the standard
+// error box, and the open and save picture dialogs. The program talks to one UserDialogs; the
+// real one shows Qt boxes, the scripted one (tests, nabrilo-replay) records what would have
+// been shown and answers dialogs from a queue.
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+#include <stdexcept>
+
+namespace nabrilo {
+
+// An error raised inside a handler; the application shows its text in the standard error box
+// and carries on.
+class AppError : public std::runtime_error {
+ public:
+  explicit AppError(const QString& text)
+      : std::runtime_error(text.toStdString()), text_(text) {}
+  const QString& Text() const { return text_; }
+
+ private:
+  QString text_;
+};
+
+class UserDialogs {
+ public:
+  virtual ~UserDialogs() = default;
+  // A plain message box: the application title as caption, the text, one OK button.
+  virtual void ShowMessage(const QString& text) = 0;
+  // The application's standard error box for an error raised inside a handler.
+  virtual void ShowError(const QString& text) = 0;
+  // The open and save picture dialogs (filter in the "description|patterns|…" form); the
+  // chosen full path, or nothing when the user cancels.
+  virtual std::optional<QString> OpenPicture(const QString& filter) = 0;
+  virtual std::optional<QString> SavePicture(const QString& filter,
+                                             const QString& default_extension) = 0;
+};
+
+// The one instance the program uses. By default the Qt boxes; SetDialogs replaces it (the
+// caller keeps ownership; nullptr goes back to the Qt boxes).
+UserDialogs& Dialogs();
+void SetDialogs(UserDialogs* dialogs);
+
+// Shown boxes are recorded; dialogs are answered from a queue of answers (a file name as if
+// typed and accepted, or a cancel). A dialog with no answer queued is cancelled and noted.
+class ScriptedDialogs : public UserDialogs {
+ public:
+  struct Shown {
+    enum Kind { Message, Error } kind;
+    QString text;
+  };
+  void ShowMessage(const QString& text) override { shown.push_back({Shown::Message, text}); }
+  void ShowError(const QString& text) override { shown.push_back({Shown::Error, text}); }
+  std::optional<QString> OpenPicture(const QString& filter) override;
+  std::optional<QString> SavePicture(const QString& filter,
+                                     const QString& default_extension) override;
+
+  // An answer for the next dialog: a file name (relative names are taken from the current
+  // directory), or nothing for a cancel.
+  void QueueAnswer(std::optional<QString> answer) { answers.push_back(std::move(answer)); }
+
+  std::deque<Shown> shown;        // every box not yet checked, oldest first
+  std::deque<std::optional<QString>> answers;
+  QStringList unanswered;         // dialogs that found no answer queued (filters)
+  QString last_open_filter, last_save_filter, last_save_extension;
+};
+
+}  // namespace nabrilo
