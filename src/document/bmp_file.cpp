@@ -1,11 +1,18 @@
 #include "document/bmp_file.h"
 
-#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace nabrilo {
 
 namespace {
+
+constexpr int kFileHeader = 14;
+constexpr int kInfoHeader = 40;
+constexpr int kHeaders = kFileHeader + kInfoHeader;
 
 void Put16(char* p, quint16 v) {
   p[0] = static_cast<char>(v & 0xFF);
@@ -15,26 +22,19 @@ void Put32(char* p, quint32 v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
-constexpr int kFileHeader = 14;
-constexpr int kInfoHeader = 40;
+QImage AsRgb32(const QImage& image) {
+  return image.format() == QImage::Format_RGB32 ? image
+                                                : image.convertToFormat(QImage::Format_RGB32);
+}
 
-}  // namespace
-
-void EncodeBmp(const QImage& source, QByteArray* out) {
-  const QImage image = source.format() == QImage::Format_RGB32
-                           ? source
-                           : source.convertToFormat(QImage::Format_RGB32);
-  const qint64 w = image.width(), h = image.height();
-  const qint64 row = w * 4;
-  const qint64 size = kFileHeader + kInfoHeader + row * h;
-  const qsizetype base = out->size();
-  out->resize(base + size);
-  char* p = out->data() + base;
+// The file header and the BITMAPINFOHEADER of a 32-bit bottom-up BI_RGB picture.
+void WriteHeaders(int w, int h, char* p) {
+  const qint64 pixels = qint64{w} * h * 4;
   p[0] = 'B';
   p[1] = 'M';
-  Put32(p + 2, static_cast<quint32>(size));
+  Put32(p + 2, static_cast<quint32>(kHeaders + pixels));
   Put32(p + 6, 0);
-  Put32(p + 10, kFileHeader + kInfoHeader);
+  Put32(p + 10, kHeaders);
   char* info = p + kFileHeader;
   Put32(info, kInfoHeader);
   Put32(info + 4, static_cast<quint32>(w));
@@ -42,16 +42,60 @@ void EncodeBmp(const QImage& source, QByteArray* out) {
   Put16(info + 12, 1);
   Put16(info + 14, 32);
   Put32(info + 16, 0);  // BI_RGB
-  Put32(info + 20, static_cast<quint32>(row * h));
+  Put32(info + 20, static_cast<quint32>(pixels));
   Put32(info + 24, 3780);  // 96 dots per inch
   Put32(info + 28, 3780);
   Put32(info + 32, 0);
   Put32(info + 36, 0);
-  char* pixels = info + kInfoHeader;
-  for (qint64 y = 0; y < h; ++y) {
-    std::memcpy(pixels + (h - 1 - y) * row, image.constScanLine(static_cast<int>(y)),
-                static_cast<size_t>(row));
+}
+
+// Headers and rows of an RGB32 picture into `p`, which holds BmpFileSize bytes.
+void WriteBmpImage(const QImage& image, char* p) {
+  const int w = image.width(), h = image.height();
+  WriteHeaders(w, h, p);
+  const size_t row = static_cast<size_t>(w) * 4;
+  char* pixels = p + kHeaders;
+  for (int y = 0; y < h; ++y) {
+    std::memcpy(pixels + static_cast<size_t>(h - 1 - y) * row, image.constScanLine(y), row);
   }
+}
+
+bool WriteAll(QSaveFile* file, const char* data, qint64 size) {
+  return file->write(data, size) == size;
+}
+
+// Streams the file image row by row through one small buffer: a save never needs a second copy
+// of the whole picture in memory.
+bool StreamBmp(const QImage& image, QSaveFile* file) {
+  const int w = image.width(), h = image.height();
+  char headers[kHeaders];
+  WriteHeaders(w, h, headers);
+  if (!WriteAll(file, headers, kHeaders)) return false;
+  const qint64 row = qint64{w} * 4;
+  const int rows_per_chunk =
+      static_cast<int>(std::max<qint64>(1, (1 << 20) / std::max<qint64>(row, 1)));
+  std::vector<char> chunk(static_cast<size_t>(row * rows_per_chunk));
+  for (int y = h - 1; y >= 0;) {
+    int n = 0;
+    for (; n < rows_per_chunk && y >= 0; ++n, --y) {
+      std::memcpy(chunk.data() + n * row, image.constScanLine(y), static_cast<size_t>(row));
+    }
+    if (!WriteAll(file, chunk.data(), n * row)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+qint64 BmpFileSize(int width, int height) {
+  return kHeaders + qint64{width} * height * 4;
+}
+
+void EncodeBmp(const QImage& source, QByteArray* out) {
+  const QImage image = AsRgb32(source);
+  const qsizetype base = out->size();
+  out->resize(base + BmpFileSize(image.width(), image.height()));
+  WriteBmpImage(image, out->data() + base);
 }
 
 QByteArray EncodeBmp(const QImage& image) {
@@ -60,11 +104,27 @@ QByteArray EncodeBmp(const QImage& image) {
   return out;
 }
 
-bool WriteBmpFile(const QImage& image, const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const QByteArray bytes = EncodeBmp(image);
-  return file.write(bytes) == bytes.size() && file.flush();
+void EncodeBmpInto(const QImage& source, QByteArray* out) {
+  const QImage image = AsRgb32(source);
+  // resize() keeps the allocation when shrinking or when the capacity suffices.
+  out->resize(BmpFileSize(image.width(), image.height()));
+  WriteBmpImage(image, out->data());
+}
+
+bool WriteBmpFile(const QImage& source, const QString& path) {
+  const QFileInfo target(path);
+  // A device such as /dev/full swallows a failed write into a "successful" direct write.
+  if (target.exists() && !target.isFile()) return false;
+  const QImage image = AsRgb32(source);
+  QSaveFile file(path);
+  file.setDirectWriteFallback(false);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!StreamBmp(image, &file)) {
+    file.cancelWriting();
+    file.commit();  // removes the temporary file
+    return false;
+  }
+  return file.commit();
 }
 
 }  // namespace nabrilo

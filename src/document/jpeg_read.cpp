@@ -1,0 +1,70 @@
+#include "document/jpeg_read.h"
+
+#include <turbojpeg.h>
+
+#include <cstring>
+#include <memory>
+
+namespace nabrilo {
+
+namespace {
+
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "RGB32 is B, G, R, X in memory");
+
+struct TjDestroyer {
+  void operator()(void* handle) const { tjDestroy(handle); }
+};
+using TjHandle = std::unique_ptr<void, TjDestroyer>;
+
+// libjpeg recovers from most damage with a warning; only missing data (a cut-off file, whose
+// rest would be filled with grey) counts as a failure here.
+bool AcceptableWarning(tjhandle handle) {
+  if (tjGetErrorCode(handle) != TJERR_WARNING) return false;
+  return std::strstr(tjGetErrorStr2(handle), "Premature end") == nullptr;
+}
+
+// Adobe CMYK as libjpeg delivers it (inverted: 255 = no ink) to RGB, in place, four bytes per
+// pixel either way.
+void CmykToRgb32(QImage* image) {
+  for (int y = 0; y < image->height(); ++y) {
+    uchar* p = image->scanLine(y);
+    for (int x = 0; x < image->width(); ++x, p += 4) {
+      const unsigned c = p[0], m = p[1], yellow = p[2], k = p[3];
+      p[0] = static_cast<uchar>(yellow * k / 255);  // blue
+      p[1] = static_cast<uchar>(m * k / 255);       // green
+      p[2] = static_cast<uchar>(c * k / 255);       // red
+      p[3] = 0xFF;
+    }
+  }
+}
+
+}  // namespace
+
+QImage DecodeJpeg(const QByteArray& bytes, const PictureLimits& limits) {
+  if (bytes.isEmpty()) return {};
+  TjHandle handle(tjInitDecompress());
+  if (!handle) return {};
+  auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+  const auto size = static_cast<unsigned long>(bytes.size());
+  int width = 0, height = 0, subsampling = 0, colourspace = 0;
+  if (tjDecompressHeader3(handle.get(), data, size, &width, &height, &subsampling, &colourspace) !=
+      0) {
+    return {};
+  }
+  if (!WithinPictureLimits(width, height, limits)) return {};
+  QImage image(width, height, QImage::Format_RGB32);
+  if (image.isNull()) return {};
+  const bool cmyk = colourspace == TJCS_CMYK || colourspace == TJCS_YCCK;
+  const int format = cmyk ? TJPF_CMYK : TJPF_BGRX;
+  // Bounds the work a hostile progressive file can ask for.
+  const int flags = TJFLAG_LIMITSCANS;
+  if (tjDecompress2(handle.get(), data, size, image.bits(), width,
+                    static_cast<int>(image.bytesPerLine()), height, format, flags) != 0 &&
+      !AcceptableWarning(handle.get())) {
+    return {};
+  }
+  if (cmyk) CmykToRgb32(&image);
+  return image;
+}
+
+}  // namespace nabrilo

@@ -1,0 +1,16 @@
+#pragma once
+// Decoding JPEG files with libjpeg-turbo at full size into Format_RGB32: baseline and
+// progressive, greyscale, colour and CMYK/YCCK.
+
+#include <QByteArray>
+#include <QImage>
+
+#include "document/picture_limits.h"
+
+namespace nabrilo {
+
+// The picture, or a null image when the bytes cannot be decoded, describe a picture beyond
+// `limits`, or end before the picture does.
+QImage DecodeJpeg(const QByteArray& bytes, const PictureLimits& limits = {});
+
+}  // namespace nabrilo

@@ -1,0 +1,95 @@
+#include "document/picture_clipboard.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QMimeData>
+
+#include "platform/user_dialogs.h"
+
+namespace nabrilo {
+
+namespace {
+
+QClipboard* Clipboard() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) throw AppError(ClipboardUnreadableText());
+  return clipboard;
+}
+
+void CheckSize(QSize size, const PictureLimits& limits) {
+  if (!WithinPictureLimits(size.width(), size.height(), limits)) {
+    throw AppError(ClipboardTooLargeText());
+  }
+}
+
+QImage ToRgb32(const QImage& image) {
+  if (image.format() == QImage::Format_RGB32) return image;
+  if (!image.hasAlphaChannel()) return image.convertToFormat(QImage::Format_RGB32);
+  // Transparent parts of a pasted image become what they show over white paper.
+  QImage out(image.size(), QImage::Format_RGB32);
+  if (out.isNull()) throw AppError(ClipboardUnreadableText());
+  QImage blended = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < out.height(); ++y) {
+    const auto* src = reinterpret_cast<const QRgb*>(blended.constScanLine(y));
+    auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < out.width(); ++x) {
+      const QRgb s = src[x];
+      const int keep = 255 - qAlpha(s);
+      dst[x] = qRgb(qRed(s) + keep, qGreen(s) + keep, qBlue(s) + keep);
+    }
+  }
+  return out;
+}
+
+// An encoded image that another program offers (image/png, image/bmp, …): its size is read
+// from the header, and only a picture within the limits is decoded.
+std::optional<QImage> DecodeOffered(const QMimeData& mime, const PictureLimits& limits) {
+  for (const QByteArray& type : QImageReader::supportedMimeTypes()) {
+    const QString name = QString::fromLatin1(type);
+    if (!mime.hasFormat(name)) continue;
+    QByteArray bytes = mime.data(name);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid()) continue;
+    CheckSize(size, limits);
+    reader.setAllocationLimit(
+        static_cast<int>((qint64{size.width()} * size.height() * 4 >> 20) + 2));
+    const QImage image = reader.read();
+    if (image.isNull()) throw AppError(ClipboardUnreadableText());
+    return ToRgb32(image);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+QString ClipboardTooLargeText() {
+  return QStringLiteral("クリップボードの画像が大きすぎます");
+}
+QString ClipboardUnreadableText() {
+  return QStringLiteral("クリップボードの画像を読み込めません");
+}
+
+void CopyPictureToClipboard(const QImage& picture, const PictureLimits& limits) {
+  if (picture.isNull()) throw AppError(ClipboardUnreadableText());
+  CheckSize(picture.size(), limits);
+  Clipboard()->setImage(picture);
+}
+
+std::optional<QImage> PastePictureFromClipboard(const PictureLimits& limits) {
+  // Offscreen, an empty clipboard has no mime data at all.
+  const QMimeData* mime = Clipboard()->mimeData();
+  if (!mime || !mime->hasImage()) return std::nullopt;
+  if (std::optional<QImage> offered = DecodeOffered(*mime, limits)) return offered;
+  // Our own image, already in memory.
+  const QImage image = qvariant_cast<QImage>(mime->imageData());
+  if (image.isNull()) throw AppError(ClipboardUnreadableText());
+  CheckSize(image.size(), limits);
+  return ToRgb32(image);
+}
+
+}  // namespace nabrilo

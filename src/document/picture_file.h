@@ -1,0 +1,41 @@
+#pragma once
+// Pictures from files, as "ファイルから" loads them: the kind of file is told from the name, the
+// bytes are decoded by the BMP or the JPEG reader. Nothing here shows a box; the handlers do.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include "document/picture_limits.h"
+
+namespace nabrilo {
+
+enum class PictureKind { None, Bmp, Jpeg };
+
+// From the upper-cased full path, in this order: ".BMP" anywhere → BMP; else ".JPG" or ".JPEG"
+// anywhere → JPEG; else none (nothing is loaded, nothing is said).
+PictureKind PictureKindOf(const QString& path);
+
+struct PictureLoad {
+  enum Outcome { Loaded, NotAPicture, BadBitmap, BadJpeg };
+  Outcome outcome = NotAPicture;
+  QImage image;  // Format_RGB32 when Loaded, null otherwise
+};
+
+// Decodes a whole file image of the given kind.
+PictureLoad DecodePicture(PictureKind kind, const QByteArray& bytes,
+                          const PictureLimits& limits = {});
+
+// Reads and decodes the file at `path`. Only regular files are opened (a pipe or a device named
+// *.bmp would block or never end).
+PictureLoad LoadPictureFile(const QString& path, const PictureLimits& limits = {});
+
+// The texts the user sees for the failures.
+inline QString BadBitmapText() {
+  return QStringLiteral("ビットマップイメージが不正です");
+}
+inline QString UnsupportedFormatText() {
+  return QStringLiteral("対応していないフォーマットです");
+}
+
+}  // namespace nabrilo
