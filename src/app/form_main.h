@@ -152,6 +152,9 @@ class TForm_Main : public QWidget {
   bool Is_Rig_Mode() const;  // the caption test: "仕掛け図" is rig mode
   Canvas& Picture_Canvas();  // the canvas of the picture of Image1
   void New_Picture();        // a white 500 × 500 picture at (6, 6), as at creation
+  // The window's outer size counts a frame of 8 × 34 around the client area (this widget).
+  void Set_Outer_Size(int width, int height);  // never below the minimum, no upper limit
+  QSize Outer_Size() const;
   void Btn_Shikake_Or_PointClick(QObject* Sender);
   void _cursor_sel_(QObject* Sender);
   void S_Btn_DefaultClick(QObject* Sender);

@@ -1,13 +1,122 @@
-// Placeholder boxes until the real ones are written.
+// The open and save picture dialogs: Qt's own (non-native) file dialog, so that it looks the same
+// everywhere and can carry a preview of the selected picture beside the file list. The message
+// boxes are in qt_message_boxes.cpp.
 #include "platform/qt_dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
 
 namespace nabrilo {
 
-void QtDialogs::ShowMessage(const QString&) {}
-void QtDialogs::ShowError(const QString&) {}
-std::optional<QString> QtDialogs::OpenPicture(const QString&) { return std::nullopt; }
-std::optional<QString> QtDialogs::SavePicture(const QString&, const QString&) {
-  return std::nullopt;
+namespace {
+
+constexpr int kPreviewSide = 200;
+
+// A preview is only a glance: pictures the reader cannot size, or huge ones, show none.
+QPixmap PreviewOf(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.isFile()) return {};  // never open a pipe or a device: that could block
+  QImageReader reader(path);
+  const QSize size = reader.size();
+  if (!size.isValid() || size.isEmpty() || qint64{size.width()} * size.height() > 100'000'000) {
+    return {};
+  }
+  if (size.width() > kPreviewSide || size.height() > kPreviewSide) {
+    reader.setScaledSize(size.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio));
+  }
+  const QImage image = reader.read();
+  return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+}
+
+class PreviewLabel : public QLabel {
+ public:
+  explicit PreviewLabel(QWidget* parent) : QLabel(parent) {
+    setFixedSize(kPreviewSide + 8, kPreviewSide + 8);
+    setAlignment(Qt::AlignCenter);
+    setFrameShape(QFrame::StyledPanel);
+    setObjectName(QStringLiteral("picturePreview"));
+  }
+  void ShowFile(const QString& path) {
+    const QPixmap pixmap = PreviewOf(path);
+    setPixmap(pixmap);
+    setToolTip(pixmap.isNull() ? QString() : QDir::toNativeSeparators(path));
+  }
+};
+
+// Shows the selected file in a preview beside the list; a typed name counts too.
+void AddPreview(QFileDialog* dialog) {
+  auto* grid = qobject_cast<QGridLayout*>(dialog->layout());
+  if (!grid) return;
+  auto* preview = new PreviewLabel(dialog);
+  grid->addWidget(preview, 1, 3, Qt::AlignTop);
+  QObject::connect(dialog, &QFileDialog::currentChanged, preview, &PreviewLabel::ShowFile);
+  if (auto* name_edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+    QObject::connect(name_edit, &QLineEdit::textChanged, preview,
+                     [dialog, preview](const QString& text) {
+                       if (!text.isEmpty())
+                         preview->ShowFile(dialog->directory().absoluteFilePath(text));
+                     });
+  }
+}
+
+QWidget* DialogParent() {
+  QWidget* active = QApplication::activeModalWidget();
+  return active ? active : QApplication::activeWindow();
+}
+
+std::optional<QString> Run(QFileDialog* dialog) {
+  AddPreview(dialog);
+  if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList files = dialog->selectedFiles();
+  if (files.isEmpty()) return std::nullopt;
+  return files.first();
+}
+
+}  // namespace
+
+QStringList QtNameFilters(const QString& filter) {
+  static const QRegularExpression trailing_patterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i];
+    description.remove(trailing_patterns);
+    const QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    filters << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                   QLatin1Char(')');
+  }
+  return filters;
+}
+
+std::optional<QString> QtDialogs::OpenPicture(const QString& filter) {
+  QFileDialog dialog(DialogParent(), QStringLiteral("開く"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  const QStringList filters = QtNameFilters(filter);
+  dialog.setNameFilters(filters);
+  if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
+  return Run(&dialog);
+}
+
+std::optional<QString> QtDialogs::SavePicture(const QString& filter,
+                                              const QString& default_extension) {
+  QFileDialog dialog(DialogParent(), QStringLiteral("名前を付けて保存"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(default_extension);  // the overwrite question stays on (Qt's default)
+  const QStringList filters = QtNameFilters(filter);
+  dialog.setNameFilters(filters);
+  if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
+  return Run(&dialog);
 }
 
 }  // namespace nabrilo

@@ -1,0 +1,197 @@
+// The two tool palettes as designed: the rig palette (Panel_Shikake) with the colour box and the
+// load buttons below it, and the map palette (Panel_Point) that covers its upper part.
+#include "app/form_build.h"
+#include "app/form_main.h"
+#include "platform/controls.h"
+#include "platform/fonts.h"
+
+namespace nabrilo {
+
+namespace {
+
+struct SpeedButtonSpec {
+  TSpeedButton* TForm_Main::*field;
+  const char* name;
+  int tag;
+  int left, top;
+  TButtonLayout layout;
+};
+
+constexpr auto kLeft = TButtonLayout::blGlyphLeft;
+constexpr auto kTop = TButtonLayout::blGlyphTop;
+
+constexpr SpeedButtonSpec kRigButtons[] = {
+    {&TForm_Main::S_Btn_Default, "S_Btn_Default", 0, 16, 8, kLeft},
+    {&TForm_Main::SpeedButton13, "SpeedButton13", 13, 16, 56, kLeft},
+    {&TForm_Main::SpeedButton14, "SpeedButton14", 14, 96, 56, kLeft},
+    {&TForm_Main::S_Btn_V_Sarukan, "S_Btn_V_Sarukan", 1, 16, 96, kLeft},
+    {&TForm_Main::S_Btn_H_Sarukan, "S_Btn_H_Sarukan", 2, 56, 96, kTop},
+    {&TForm_Main::S_Btn_V_Big_sarukan, "S_Btn_V_Big_sarukan", 3, 96, 96, kLeft},
+    {&TForm_Main::S_Btn_H_big_Sarukan, "S_Btn_H_big_Sarukan", 4, 136, 96, kTop},
+    {&TForm_Main::S_Btn_Omori_Kotei, "S_Btn_Omori_Kotei", 5, 16, 136, kLeft},
+    {&TForm_Main::S_Btn_Omori_Yudou, "S_Btn_Omori_Yudou", 6, 56, 136, kLeft},
+    {&TForm_Main::SpeedButton9, "SpeedButton9", 7, 96, 136, kLeft},
+    {&TForm_Main::SpeedButton10, "SpeedButton10", 8, 136, 136, kTop},
+    {&TForm_Main::S_Btn_H_M_Hari, "S_Btn_H_M_Hari", 9, 16, 176, kTop},
+    {&TForm_Main::S_Btn_V_M_Hari, "S_Btn_V_M_Hari", 10, 56, 176, kLeft},
+    {&TForm_Main::S_Btn_H_B_Hari, "S_Btn_H_B_Hari", 11, 96, 176, kTop},
+    {&TForm_Main::S_Btn_V_B_Hari, "S_Btn_V_B_Hari", 12, 136, 176, kLeft},
+    {&TForm_Main::SpeedButton1, "SpeedButton1", 31, 16, 216, kTop},
+    {&TForm_Main::SpeedButton2, "SpeedButton2", 32, 56, 216, kTop},
+    {&TForm_Main::SpeedButton3, "SpeedButton3", 33, 96, 216, kTop},
+    {&TForm_Main::SpeedButton4, "SpeedButton4", 34, 136, 216, kLeft},
+    {&TForm_Main::SpeedButton27, "SpeedButton27", 27, 16, 256, kLeft},
+    {&TForm_Main::SpeedButton23, "SpeedButton23", 23, 56, 256, kLeft},
+    {&TForm_Main::SpeedButton16, "SpeedButton16", 16, 96, 256, kLeft},
+    {&TForm_Main::SpeedButton19, "SpeedButton19", 19, 136, 256, kLeft},
+    {&TForm_Main::SpeedButton28, "SpeedButton28", 28, 16, 296, kTop},
+    {&TForm_Main::SpeedButton24, "SpeedButton24", 24, 56, 296, kTop},
+    {&TForm_Main::SpeedButton17, "SpeedButton17", 17, 96, 296, kLeft},
+    {&TForm_Main::SpeedButton20, "SpeedButton20", 20, 136, 296, kLeft},
+    {&TForm_Main::SpeedButton15, "SpeedButton15", 15, 16, 336, kLeft},
+    {&TForm_Main::SpeedButton18, "SpeedButton18", 18, 56, 336, kLeft},
+    {&TForm_Main::SpeedButton21, "SpeedButton21", 21, 96, 336, kLeft},
+    {&TForm_Main::SpeedButton22, "SpeedButton22", 22, 136, 336, kLeft},
+    {&TForm_Main::SpeedButton25, "SpeedButton25", 25, 16, 376, kTop},
+    {&TForm_Main::SpeedButton26, "SpeedButton26", 26, 56, 376, kTop},
+    {&TForm_Main::SpeedButton30, "SpeedButton30", 30, 96, 376, kLeft},
+    {&TForm_Main::SpeedButton29, "SpeedButton29", 29, 136, 376, kLeft},
+};
+
+constexpr SpeedButtonSpec kMapButtons[] = {
+    {&TForm_Main::S2_Btn0, "S2_Btn0", 0, 16, 8, kLeft},
+    {&TForm_Main::S2_Btn1, "S2_Btn1", 101, 16, 112, kLeft},
+    {&TForm_Main::S2_Btn2, "S2_Btn2", 102, 56, 112, kLeft},
+    {&TForm_Main::S2_Btn3, "S2_Btn3", 103, 96, 112, kLeft},
+    {&TForm_Main::S2_Btn4, "S2_Btn4", 104, 16, 152, kLeft},
+    {&TForm_Main::S2_Btn5, "S2_Btn5", 105, 56, 152, kLeft},
+    {&TForm_Main::S2_Btn6, "S2_Btn6", 106, 96, 152, kLeft},
+    {&TForm_Main::S2_Btn7, "S2_Btn7", 107, 16, 192, kLeft},
+    {&TForm_Main::S2_Btn8, "S2_Btn8", 108, 56, 192, kLeft},
+    {&TForm_Main::S2_Btn9, "S2_Btn9", 109, 96, 192, kLeft},
+};
+
+// The speed buttons of one palette: 41 × 41, in one exclusive group, glyphs from the artwork.
+template <std::size_t N>
+void Build_Speed_Buttons(TForm_Main& f, QWidget* panel, const SpeedButtonSpec (&specs)[N],
+                         int group_index) {
+  for (const SpeedButtonSpec& s : specs) {
+    auto* b = new TSpeedButton(panel);
+    PlaceControl(b, s.name, s.left, s.top, 41, 41);
+    b->SetTag(s.tag);
+    b->SetGroupIndex(group_index);
+    b->SetLayout(s.layout);
+    b->SetGlyph(Artwork(QStringLiteral(":/glyphs/%1.png").arg(QLatin1String(s.name))));
+    f.*s.field = b;
+  }
+}
+
+TLabel* Label_At(QWidget* parent, const char* name, int left, int top, const QString& caption,
+                 int font_height = 0) {
+  auto* l = new TLabel(parent);
+  PlaceControl(l, name, left, top, 0, 0);
+  if (font_height > 0) l->setFont(UiFont(font_height));
+  l->SetCaption(caption);
+  return l;
+}
+
+TButton* Button_At(QWidget* parent, const char* name, int left, int top, int width, int height,
+                   const QString& caption) {
+  auto* b = new TButton(parent);
+  PlaceControl(b, name, left, top, width, height);
+  b->SetCaption(caption);
+  return b;
+}
+
+TRadioGroup* Radio_Group(QWidget* parent, const char* name, int left, int top, int width,
+                         int height, const QString& caption, int columns, const QStringList& items,
+                         int index) {
+  auto* g = new TRadioGroup(parent, caption, columns, items);
+  PlaceControl(g, name, left, top, width, height);
+  g->SetItemIndex(index);
+  return g;
+}
+
+}  // namespace
+
+void Build_Rig_Palette(TForm_Main& f) {
+  f.Panel_Shikake = new TPanel(&f);
+  PlaceControl(f.Panel_Shikake, "Panel_Shikake", 512, 59, 200, 511);
+  SetAnchors(f.Panel_Shikake, akTop | akRight | akBottom);
+  QWidget* p = f.Panel_Shikake;
+
+  f.Bevel1 = new TBevel(p, true);
+  PlaceControl(f.Bevel1, "Bevel1", 8, 458, 181, 50);
+  Build_Speed_Buttons(f, p, kRigButtons, 1);
+  f.S_Btn_Default->SetDown(true);
+
+  f.Label_Buhin = Label_At(p, "Label_Buhin", 72, 8, QStringLiteral("Label_Buhin"));
+  f.Btn_Undo_1 = Button_At(p, "Btn_Undo_1", 96, 24, 81, 25, QStringLiteral("戻　る"));
+
+  f.Panel_Color = new TPanel(p);
+  PlaceControl(f.Panel_Color, "Panel_Color", 8, 429, 181, 29);
+  f.Panel_Color->SetBevels(TBevelCut::bvRaised, TBevelCut::bvLowered);
+  f.ColorBox1 = new TColorBox(f.Panel_Color);
+  PlaceControl(f.ColorBox1, "ColorBox1", 5, 4, 173, 22);
+  f.ColorBox1->SetSelected(clBlack);
+
+  f.Label3 = Label_At(p, "Label3", 21, 465, QStringLiteral("編集用　読込"), 11);
+  f.Label4 = Label_At(p, "Label4", 114, 467, QStringLiteral("BitMap Only"));
+  f.Label4->setFont(UiFont(11, true));
+  f.Label4->SetFontColor(clRed);
+  f.Label4->SetCaption(f.Label4->Caption());  // size it to its own font
+  f.Btn_ClipBord = Button_At(p, "Btn_ClipBord", 14, 478, 86, 25, QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞから"));
+  f.Btn_ClipBord->setFont(UiFont(13));
+  f.Button4 = Button_At(p, "Button4", 99, 478, 86, 25, QStringLiteral("ファイルから"));
+  f.Button4->setFont(UiFont(13));
+}
+
+void Build_Map_Palette(TForm_Main& f) {
+  f.Panel_Point = new TPanel(&f);
+  PlaceControl(f.Panel_Point, "Panel_Point", 512, 59, 199, 426);
+  SetAnchors(f.Panel_Point, akTop | akRight);
+  QWidget* p = f.Panel_Point;
+
+  f.Bevel2 = new TBevel(p, false);
+  PlaceControl(f.Bevel2, "Bevel2", 140, 112, 57, 98);
+  Build_Speed_Buttons(f, p, kMapButtons, 2);
+  for (const SpeedButtonSpec& s : kMapButtons) {
+    (f.*s.field)->SetCaption(QString::number(s.tag == 0 ? 0 : s.tag - 100));
+  }
+  f.S2_Btn0->SetDown(true);
+
+  f.Label_Point = Label_At(p, "Label_Point", 72, 8, QString());
+  f.Btn_Undo_2 = Button_At(p, "Btn_Undo_2", 96, 24, 81, 25, QStringLiteral("戻　る"));
+  f.R_Group1 =
+      Radio_Group(p, "R_Group1", 16, 59, 169, 46, QStringLiteral("ボタン選択"), 3,
+                  {QStringLiteral("波止"), QStringLiteral("線"), QStringLiteral("部品")}, 0);
+
+  f.Image_H = new TImage(p);
+  PlaceControl(f.Image_H, "Image_H", 144, 116, 49, 49);
+  f.Image_H->SetCenter(true);
+  f.Label_Hato = Label_At(p, "Label_Hato", 142, 164, QStringLiteral("波止の幅"), 13);
+  f.Edit_Haba = new TEdit(p);
+  PlaceControl(f.Edit_Haba, "Edit_Haba", 144, 180, 33, 23);
+  f.Edit_Haba->setReadOnly(true);
+  f.UpDown1 = new TUpDown(p);
+  PlaceControl(f.UpDown1, "UpDown1", 177, 180, 16, 23);
+  f.UpDown1->SetRange(20, 100);
+  f.UpDown1->SetIncrement(5);
+  f.UpDown1->SetPosition(20);
+  f.UpDown1->Associate(f.Edit_Haba);
+
+  f.R_Group_line =
+      Radio_Group(p, "R_Group_line", 16, 240, 161, 41, QStringLiteral("線の太さ"), 3,
+                  {QStringLiteral("細"), QStringLiteral("太"), QStringLiteral("極太")}, 1);
+  f.R_Group2 = Radio_Group(p, "R_Group2", 16, 280, 161, 41, QStringLiteral("塗りつぶし"), 2,
+                           {QStringLiteral("有"), QStringLiteral("無")}, 1);
+  f.R_Group_Keshigomu =
+      Radio_Group(p, "R_Group_Keshigomu", 16, 320, 161, 41, QStringLiteral("消しゴムの大きさ"), 2,
+                  {QStringLiteral("小"), QStringLiteral("大")}, 0);
+  // The breakwater bank is the one shown at first: only its width controls are in use.
+  f.R_Group_line->setEnabled(false);
+  f.R_Group2->setEnabled(false);
+  f.R_Group_Keshigomu->setEnabled(false);
+}
+
+}  // namespace nabrilo

@@ -1,0 +1,184 @@
+// The main window's life: construction, creation, first show, destruction, and the helpers the
+// other subsystems use to reach the picture and the window size.
+#include "app/form_main.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QScreen>
+#include <vector>
+
+#include "app/form_build.h"
+#include "platform/cursors.h"
+#include "platform/fonts.h"
+#include "platform/user_dialogs.h"
+#include "platform/version_info.h"
+
+namespace nabrilo {
+
+namespace {
+
+struct NamedCursor {
+  int number;
+  const char* name;
+};
+
+// Loaded at creation, in this order.
+constexpr NamedCursor kNamedCursors[] = {
+    {1, "Cursor_001"},  {2, "Cursor_002"},  {3, "Cursor_003"},  {4, "Cursor_004"},
+    {5, "Cursor_005"},  {6, "Cursor_006"},  {7, "Cursor_007"},  {8, "Cursor_008"},
+    {9, "Cursor_009"},  {10, "Cursor_010"}, {11, "Cursor_011"}, {12, "Cursor_012"},
+    {21, "Cursor_021"}, {25, "Cursor_025"}, {26, "Cursor_026"}, {31, "Cursor_031"},
+    {32, "Cursor_032"}, {33, "Cursor_033"}, {34, "Cursor_034"}};
+
+// Runs one start-up step; its failure is shown in the standard error box and start-up goes on.
+template <typename Fn>
+void Report_Failure(const Fn& step) {
+  try {
+    step();
+  } catch (const AppError& e) {
+    Dialogs().ShowError(e.Text());
+  }
+}
+
+}  // namespace
+
+TForm_Main::TForm_Main(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Form_Main"));
+  setWindowTitle(QStringLiteral("Nabrilo"));
+  setWindowIcon(QIcon(QStringLiteral(":/icon/nabrilo.png")));
+  setFont(UiFont(15));
+  resize(kClientWidth, kClientHeight);
+  setMinimumSize(kClientWidth, kClientHeight);
+  Build_Header(*this);
+  Build_Drawing_Surface(*this);
+  Build_Rig_Palette(*this);
+  Build_Map_Palette(*this);
+  Build_Non_Visual(*this);
+  Wire_Events(*this);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize outer = Outer_Size();
+    const QPoint centre = screen->availableGeometry().center();
+    move(centre.x() - outer.width() / 2, centre.y() - outer.height() / 2);
+  }
+  FormCreate();
+}
+
+TForm_Main::~TForm_Main() {
+  FormDestroy();
+  delete OpenPicDialog1;
+  delete SavePictureDialog1;
+  delete ImageList1;
+}
+
+void TForm_Main::FormCreate() {
+  for (TSpeedButton* b : findChildren<TSpeedButton*>()) b->SetCaption(QString());
+  SpeedButton13->SetCaption(QStringLiteral("Rod\rｽﾋﾟﾆﾝｸﾞﾘｰﾙ"));
+  SpeedButton14->SetCaption(QStringLiteral("Rod\r回転ﾘｰﾙ"));
+  for (auto& row : Trail_XY) row.fill(0);
+  Trail_Color.fill(ColorText{});
+  Trail_Count = 0;
+  Point_Tag = 0;
+  New_Picture();
+  for (const NamedCursor& c : kNamedCursors) {
+    Report_Failure([&] { Load_Cursor(c.number, QLatin1String(c.name)); });
+  }
+  Snap_Now.clear();
+  Snap_Prev.clear();
+  Undo_State = 0;
+}
+
+void TForm_Main::FormShow() {
+  Label_Buhin->SetCaption(QString());
+  Edit_X->setGeometry(0, 0, 0, 0);
+  Edit_Y->setGeometry(0, 0, 0, 0);
+  Btn_Undo_1->setEnabled(false);
+  Btn_Undo_2->setEnabled(false);
+  Btn_Clip->setFocus();
+  Line_Mode = 0;
+  Label_Size->SetCaption(Size_Text(Image1->width(), Image1->height()));
+  Report_Failure([&] { Label_Var->SetCaption(QStringLiteral("Ver ") + Get_File_Version()); });
+  Panel_Point->move(512, 59);
+  Panel_Shikake->raise();
+  Btn_Shikake_Or_Point->setFocus();
+}
+
+void TForm_Main::FormDestroy() {
+  Snap_Now = QByteArray();
+  Snap_Prev = QByteArray();
+  // The screen cursor belongs to this window; it goes with it.
+  SetScreenCursor(crDefault);
+}
+
+void TForm_Main::Button1Click(QObject*) {
+  close();
+}
+
+void TForm_Main::Load_Cursor(int number, const QString& name) {
+  SetCursorEntry(number, LoadCursorResource(name));
+  if (!CursorEntry(number)) {
+    throw AppError(QStringLiteral("Can not load the cursor [") + name + QStringLiteral("]"));
+  }
+}
+
+QString TForm_Main::Get_File_Version() {
+  const AppError assertion_failure(QStringLiteral("Assertion failure (Main)"));
+  const QString file = VersionResourceName();
+  const std::uint32_t size = GetFileVersionInfoSize(file);
+  if (size == 0) throw assertion_failure;
+  std::vector<char> buffer(size);
+  if (!GetFileVersionInfo(file, buffer)) throw assertion_failure;
+  const std::optional<QString> version =
+      VerQueryValue(buffer, QStringLiteral("\\StringFileInfo\\041103A4\\FileVersion"));
+  if (!version) throw assertion_failure;
+  return *version;
+}
+
+QString TForm_Main::Size_Text(int width, int height) {
+  return QStringLiteral("BitMapのサイズ　%1 * %2").arg(width).arg(height);
+}
+
+bool TForm_Main::Is_Rig_Mode() const {
+  return Btn_Shikake_Or_Point->Caption() == QStringLiteral("仕掛け図");
+}
+
+Canvas& TForm_Main::Picture_Canvas() {
+  return Image1->Picture().GetCanvas();
+}
+
+void TForm_Main::New_Picture() {
+  Image1->setGeometry(6, 6, 500, 500);
+  Image1->SetPicture(Bitmap(500, 500));
+}
+
+void TForm_Main::Set_Outer_Size(int width, int height) {
+  resize(std::max(width - kFrameWidth, minimumWidth()),
+         std::max(height - kFrameHeight, minimumHeight()));
+}
+
+QSize TForm_Main::Outer_Size() const {
+  return size() + QSize(kFrameWidth, kFrameHeight);
+}
+
+void TForm_Main::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shown_once_) return;
+  shown_once_ = true;
+  FormShow();
+}
+
+void TForm_Main::closeEvent(QCloseEvent* event) {
+  event->accept();
+}
+
+void TForm_Main::mousePressEvent(QMouseEvent* event) {
+  const std::optional<TMouseButton> button = ToMouseButton(event->button());
+  if (!button) return;
+  const QPoint p = event->position().toPoint();
+  _Image1_MouseDown_(this, *button, ToShiftState(event->modifiers(), event->buttons()), p.x(),
+                     p.y());
+  TImage::FlushAll();
+}
+
+}  // namespace nabrilo

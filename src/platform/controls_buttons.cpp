@@ -1,0 +1,187 @@
+// The choosing controls: speed buttons, radio groups, the up-down spinner and the colour box.
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QPainter>
+#include <QPixmap>
+#include <QRadioButton>
+
+#include "platform/controls.h"
+
+namespace nabrilo {
+
+// ---- Speed button ----
+
+TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent) {
+  setFocusPolicy(Qt::NoFocus);  // speed buttons never take the focus
+  connect(this, &QToolButton::clicked, this, [this] { RunEvent(OnClick, this); });
+}
+
+void TSpeedButton::SetGroupIndex(int group_index) {
+  group_index_ = group_index;
+  setCheckable(group_index > 0);
+  if (group_index <= 0 || !parentWidget()) return;
+  // One exclusive group per group index among the buttons of the same parent.
+  const QString name = QStringLiteral("SpeedButtonGroup%1").arg(group_index);
+  auto* group = parentWidget()->findChild<QButtonGroup*>(name, Qt::FindDirectChildrenOnly);
+  if (!group) {
+    group = new QButtonGroup(parentWidget());
+    group->setObjectName(name);
+    group->setExclusive(true);
+  }
+  group->addButton(this);
+}
+
+void TSpeedButton::SetCaption(const QString& caption) {
+  caption_ = caption;
+  QString shown = caption;
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  setText(shown);
+  UpdateStyle();
+}
+
+void TSpeedButton::SetGlyph(const QImage& glyph) {
+  glyph_ = glyph;
+  if (glyph.isNull()) {
+    setIcon(QIcon());
+  } else {
+    setIcon(QIcon(QPixmap::fromImage(glyph)));
+    setIconSize(glyph.size());
+  }
+  UpdateStyle();
+}
+
+void TSpeedButton::SetLayout(TButtonLayout layout) {
+  layout_ = layout;
+  UpdateStyle();
+}
+
+void TSpeedButton::SetDown(bool down) {
+  setChecked(down);
+}
+
+void TSpeedButton::UpdateStyle() {
+  if (caption_.isEmpty()) {
+    setToolButtonStyle(Qt::ToolButtonIconOnly);
+  } else if (glyph_.isNull()) {
+    setToolButtonStyle(Qt::ToolButtonTextOnly);
+  } else {
+    setToolButtonStyle(layout_ == TButtonLayout::blGlyphTop ? Qt::ToolButtonTextUnderIcon
+                                                            : Qt::ToolButtonTextBesideIcon);
+  }
+}
+
+// ---- Radio group ----
+
+TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, int columns,
+                         const QStringList& items)
+    : QGroupBox(caption, parent), columns_(std::max(1, columns)) {
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(6, 0, 4, 2);
+  layout->setHorizontalSpacing(2);
+  layout->setVerticalSpacing(0);
+  // Items fill the columns from top to bottom, then left to right.
+  const int count = static_cast<int>(items.size());
+  const int rows = std::max(1, (count + columns_ - 1) / columns_);
+  for (int i = 0; i < count; ++i) {
+    auto* button = new QRadioButton(items[i], this);
+    buttons_.push_back(button);
+    layout->addWidget(button, i % rows, i / rows);
+    connect(button, &QRadioButton::toggled, this,
+            [this, i](bool checked) { ItemToggled(i, checked); });
+  }
+}
+
+QStringList TRadioGroup::Items() const {
+  QStringList items;
+  for (const QRadioButton* b : buttons_) items << b->text();
+  return items;
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+  if (index < -1 || index >= Count() || index == item_index_) return;
+  if (index >= 0) {
+    buttons_[index]->setChecked(true);  // ItemToggled raises the click
+    return;
+  }
+  for (QRadioButton* b : buttons_) {
+    b->setAutoExclusive(false);
+    b->setChecked(false);
+    b->setAutoExclusive(true);
+  }
+  item_index_ = -1;
+  RunEvent(OnClick, this);
+}
+
+void TRadioGroup::ItemToggled(int index, bool checked) {
+  if (!checked || index == item_index_) return;
+  item_index_ = index;
+  RunEvent(OnClick, this);
+}
+
+// ---- Up-down ----
+
+TUpDown::TUpDown(QWidget* parent)
+    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
+  for (QToolButton* b : {up_, down_}) {
+    b->setAutoRepeat(true);
+    b->setFocusPolicy(Qt::NoFocus);
+  }
+  up_->setArrowType(Qt::UpArrow);
+  down_->setArrowType(Qt::DownArrow);
+  connect(up_, &QToolButton::clicked, this, [this] { StepUp(); });
+  connect(down_, &QToolButton::clicked, this, [this] { StepDown(); });
+}
+
+void TUpDown::Associate(TEdit* edit) {
+  edit_ = edit;
+  SetPosition(position_);
+}
+
+void TUpDown::SetRange(int min, int max) {
+  min_ = min;
+  max_ = std::max(min, max);
+  SetPosition(position_);
+}
+
+void TUpDown::SetPosition(int position) {
+  position_ = std::clamp(position, min_, max_);
+  if (edit_) edit_->setText(QString::number(position_));
+}
+
+void TUpDown::resizeEvent(QResizeEvent*) {
+  const int half = height() / 2;
+  up_->setGeometry(0, 0, width(), half);
+  down_->setGeometry(0, half, width(), height() - half);
+}
+
+// ---- Colour box ----
+
+TColorBox::TColorBox(QWidget* parent) : QComboBox(parent) {
+  setIconSize(QSize(16, 12));
+  for (const NamedColor& c : NamedColors()) {
+    QPixmap swatch(16, 12);
+    swatch.fill(QColor::fromRgb(ToRgb32(c.value)));
+    QPainter painter(&swatch);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, 15, 11);
+    addItem(QIcon(swatch), QString::fromLatin1(c.name), QVariant::fromValue<uint>(c.value));
+  }
+}
+
+TColor TColorBox::Selected() const {
+  return currentIndex() < 0 ? clBlack : static_cast<TColor>(currentData().toUInt());
+}
+
+void TColorBox::SetSelected(TColor color) {
+  const int index = findData(QVariant::fromValue<uint>(color));
+  if (index >= 0) setCurrentIndex(index);
+}
+
+bool TColorBox::SelectName(const QString& name) {
+  const int index = findText(name);
+  if (index < 0) return false;
+  setCurrentIndex(index);
+  return true;
+}
+
+}  // namespace nabrilo

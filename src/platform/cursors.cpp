@@ -1,0 +1,92 @@
+#include "platform/cursors.h"
+
+#include <QBitmap>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <map>
+
+namespace nabrilo {
+
+namespace {
+
+std::map<int, QCursor>& Table() {
+  static std::map<int, QCursor> table{{crDefault, QCursor(Qt::ArrowCursor)},
+                                      {crIBeam, QCursor(Qt::IBeamCursor)}};
+  return table;
+}
+
+int g_screen_cursor = crDefault;
+
+std::optional<QPoint> ParseHotSpot(const QString& text) {
+  const QStringList parts = text.split(QLatin1Char(','));
+  if (parts.size() != 2) return std::nullopt;
+  bool ok_x = false, ok_y = false;
+  const QPoint p(parts[0].trimmed().toInt(&ok_x), parts[1].trimmed().toInt(&ok_y));
+  if (!ok_x || !ok_y) return std::nullopt;
+  return p;
+}
+
+}  // namespace
+
+QCursor CursorFromImage(const QImage& image, QPoint hot_spot) {
+  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  QImage bits(argb.size(), QImage::Format_Mono);
+  QImage mask(argb.size(), QImage::Format_Mono);
+  bits.fill(0);
+  mask.fill(0);
+  // QBitmap: colour 1 is black. The bitmap holds the black pixels, the mask every drawn one.
+  for (int y = 0; y < argb.height(); ++y) {
+    for (int x = 0; x < argb.width(); ++x) {
+      const QRgb p = argb.pixel(x, y);
+      if (qAlpha(p) < 128) continue;
+      mask.setPixel(x, y, 1);
+      if (qGray(p) < 128) bits.setPixel(x, y, 1);
+    }
+  }
+  return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), hot_spot.x(), hot_spot.y());
+}
+
+std::optional<QCursor> LoadCursorResource(const QString& name) {
+  QImageReader reader(QStringLiteral(":/cursors/%1.png").arg(name));
+  const QImage image = reader.read();
+  if (image.isNull() || image.size() != QSize(32, 32)) return std::nullopt;
+  const std::optional<QPoint> hot_spot = ParseHotSpot(image.text(QStringLiteral("HotSpot")));
+  if (!hot_spot || !image.rect().contains(*hot_spot)) return std::nullopt;
+  return CursorFromImage(image, *hot_spot);
+}
+
+void SetCursorEntry(int number, std::optional<QCursor> cursor) {
+  if (cursor) {
+    Table()[number] = *cursor;
+  } else {
+    Table().erase(number);
+  }
+  if (number == g_screen_cursor) SetScreenCursor(number);
+}
+
+std::optional<QCursor> CursorEntry(int number) {
+  const auto it = Table().find(number);
+  if (it == Table().end()) return std::nullopt;
+  return it->second;
+}
+
+void SetScreenCursor(int number) {
+  g_screen_cursor = number;
+  // One level of override cursor stands for the screen cursor; 0 removes it.
+  if (number == crDefault) {
+    while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+    return;
+  }
+  const QCursor cursor = CursorEntry(number).value_or(QCursor(Qt::ArrowCursor));
+  if (QGuiApplication::overrideCursor()) {
+    QGuiApplication::changeOverrideCursor(cursor);
+  } else {
+    QGuiApplication::setOverrideCursor(cursor);
+  }
+}
+
+int ScreenCursor() {
+  return g_screen_cursor;
+}
+
+}  // namespace nabrilo

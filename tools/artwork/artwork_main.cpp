@@ -1,0 +1,66 @@
+// nabrilo-artwork OUTPUT_DIR: writes the pictures and OUTPUT_DIR/artwork.qrc listing them.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QTextStream>
+#include <cstdio>
+
+#include "artwork.h"
+#include "rig/rig_parts.h"
+
+namespace nabrilo::artwork {
+
+Output WindowIcon() {
+  // The spinning-reel rod, shrunk from the picture it is drawn on.
+  const QImage rod = Render(240, 500, [](Canvas& c) { DrawRodSpinning(c, 0, 0); });
+  return {QStringLiteral("icon/nabrilo.png"), FitInto(rod, QSize(32, 32))};
+}
+
+namespace {
+
+bool Write(const QDir& dir, const Output& o, QTextStream& qrc) {
+  const QString path = dir.filePath(o.path);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QImageWriter writer(path, "png");
+  if (!writer.write(o.image)) {
+    std::fprintf(stderr, "nabrilo-artwork: cannot write %s: %s\n", qPrintable(path),
+                 qPrintable(writer.errorString()));
+    return false;
+  }
+  qrc << "    <file>" << o.path << "</file>\n";
+  return true;
+}
+
+}  // namespace
+}  // namespace nabrilo::artwork
+
+int main(int argc, char** argv) {
+  using namespace nabrilo::artwork;
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: nabrilo-artwork OUTPUT_DIR\n");
+    return 2;
+  }
+  const QDir dir(QString::fromLocal8Bit(argv[1]));
+  QDir().mkpath(dir.path());
+  QString listing;
+  QTextStream qrc(&listing);
+  qrc << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n";
+  std::vector<Output> all = Cursors();
+  for (auto* part : {&Glyphs, &ImageList}) {
+    std::vector<Output> more = (*part)();
+    all.insert(all.end(), more.begin(), more.end());
+  }
+  all.push_back(WindowIcon());
+  for (const Output& o : all) {
+    if (!Write(dir, o, qrc)) return 1;
+  }
+  qrc << "  </qresource>\n</RCC>\n";
+  qrc.flush();
+  QFile file(dir.filePath(QStringLiteral("artwork.qrc")));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(listing.toUtf8()) < 0) {
+    std::fprintf(stderr, "nabrilo-artwork: cannot write artwork.qrc\n");
+    return 1;
+  }
+  return 0;
+}
