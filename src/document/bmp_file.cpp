@@ -1,10 +1,11 @@
 #include "document/bmp_file.h"
 
-#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 #include <vector>
+
+#include "document/regular_file.h"
 
 namespace nabrilo {
 
@@ -112,9 +113,7 @@ void EncodeBmpInto(const QImage& source, QByteArray* out) {
 }
 
 bool WriteBmpFile(const QImage& source, const QString& path) {
-  const QFileInfo target(path);
-  // A device such as /dev/full swallows a failed write into a "successful" direct write.
-  if (target.exists() && !target.isFile()) return false;
+  if (KindOfPath(path) == PathKind::Other) return false;
   const QImage image = AsRgb32(source);
   QSaveFile file(path);
   file.setDirectWriteFallback(false);

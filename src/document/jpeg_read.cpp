@@ -2,7 +2,6 @@
 
 #include <turbojpeg.h>
 
-#include <cstring>
 #include <memory>
 
 namespace nabrilo {
@@ -15,13 +14,6 @@ struct TjDestroyer {
   void operator()(void* handle) const { tjDestroy(handle); }
 };
 using TjHandle = std::unique_ptr<void, TjDestroyer>;
-
-// libjpeg recovers from most damage with a warning; only missing data (a cut-off file, whose
-// rest would be filled with grey) counts as a failure here.
-bool AcceptableWarning(tjhandle handle) {
-  if (tjGetErrorCode(handle) != TJERR_WARNING) return false;
-  return std::strstr(tjGetErrorStr2(handle), "Premature end") == nullptr;
-}
 
 // Adobe CMYK as libjpeg delivers it (inverted: 255 = no ink) to RGB, in place, four bytes per
 // pixel either way.
@@ -56,11 +48,13 @@ QImage DecodeJpeg(const QByteArray& bytes, const PictureLimits& limits) {
   if (image.isNull()) return {};
   const bool cmyk = colourspace == TJCS_CMYK || colourspace == TJCS_YCCK;
   const int format = cmyk ? TJPF_CMYK : TJPF_BGRX;
-  // Bounds the work a hostile progressive file can ask for.
-  const int flags = TJFLAG_LIMITSCANS;
+  // Damage libjpeg only warns about (a cut-off file, corrupt data) is a failure too: it would
+  // fill the rest with grey, and through this API a fatal error after a warning still reads as
+  // a warning, with rows never written. LIMITSCANS bounds the work a hostile progressive file
+  // can ask for.
+  const int flags = TJFLAG_LIMITSCANS | TJFLAG_STOPONWARNING;
   if (tjDecompress2(handle.get(), data, size, image.bits(), width,
-                    static_cast<int>(image.bytesPerLine()), height, format, flags) != 0 &&
-      !AcceptableWarning(handle.get())) {
+                    static_cast<int>(image.bytesPerLine()), height, format, flags) != 0) {
     return {};
   }
   if (cmyk) CmykToRgb32(&image);

@@ -10,7 +10,7 @@
 namespace nabrilo {
 
 // The picture, or a null image when the bytes cannot be decoded, describe a picture beyond
-// `limits`, or end before the picture does.
+// `limits`, or are damaged in any way libjpeg notices (a cut-off file included).
 QImage DecodeJpeg(const QByteArray& bytes, const PictureLimits& limits = {});
 
 }  // namespace nabrilo

@@ -45,14 +45,17 @@ QImage ToRgb32(const QImage& image) {
 
 // An encoded image that another program offers (image/png, image/bmp, …): its size is read
 // from the header, and only a picture within the limits is decoded.
-std::optional<QImage> DecodeOffered(const QMimeData& mime, const PictureLimits& limits) {
+std::optional<QImage> DecodeOffered(const QMimeData& mime, const PictureLimits& limits,
+                                    bool* offered) {
   for (const QByteArray& type : QImageReader::supportedMimeTypes()) {
     const QString name = QString::fromLatin1(type);
     if (!mime.hasFormat(name)) continue;
+    *offered = true;
     QByteArray bytes = mime.data(name);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    const QList<QByteArray> formats = QImageReader::imageFormatsForMimeType(type);
+    QImageReader reader(&buffer, formats.isEmpty() ? QByteArray() : formats.first());
     const QSize size = reader.size();
     if (!size.isValid()) continue;
     CheckSize(size, limits);
@@ -83,9 +86,14 @@ void CopyPictureToClipboard(const QImage& picture, const PictureLimits& limits) 
 std::optional<QImage> PastePictureFromClipboard(const PictureLimits& limits) {
   // Offscreen, an empty clipboard has no mime data at all.
   const QMimeData* mime = Clipboard()->mimeData();
-  if (!mime || !mime->hasImage()) return std::nullopt;
-  if (std::optional<QImage> offered = DecodeOffered(*mime, limits)) return offered;
-  // Our own image, already in memory.
+  if (!mime) return std::nullopt;
+  bool offered = false;
+  if (std::optional<QImage> image = DecodeOffered(*mime, limits, &offered)) return image;
+  if (!mime->hasImage()) {
+    if (offered) throw AppError(ClipboardUnreadableText());
+    return std::nullopt;
+  }
+  // An image object, ours or converted by the platform.
   const QImage image = qvariant_cast<QImage>(mime->imageData());
   if (image.isNull()) throw AppError(ClipboardUnreadableText());
   CheckSize(image.size(), limits);

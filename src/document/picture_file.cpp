@@ -1,11 +1,11 @@
 #include "document/picture_file.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <optional>
 
 #include "document/bmp_read.h"
 #include "document/jpeg_read.h"
+#include "document/regular_file.h"
 
 namespace nabrilo {
 
@@ -16,8 +16,7 @@ namespace {
 constexpr qint64 kMaxFileBytes = qint64{1} << 30;
 
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.isFile() || info.size() > kMaxFileBytes) return std::nullopt;
+  if (KindOfPath(path) != PathKind::RegularFile) return std::nullopt;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   QByteArray bytes = file.read(kMaxFileBytes + 1);

@@ -1,0 +1,215 @@
+// Damaged and hostile input: every case gives its failure (never a crash, a hang, a huge
+// allocation or a changed picture). The valid pictures of corpus/ are cut and bent here.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <cstring>
+
+#include "document/bmp_file.h"
+#include "document/bmp_read.h"
+#include "document/document_test_support.h"
+#include "document/picture_file.h"
+
+namespace nabrilo {
+namespace {
+
+using test::CorpusPath;
+
+const char* const kBmpFiles[] = {
+    "bmp_1bit.bmp",          "bmp_4bit.bmp",      "bmp_8bit.bmp",         "bmp_rle8.bmp",
+    "bmp_rle4.bmp",          "bmp_16bit_555.bmp", "bmp_16bit_565.bmp",    "bmp_24bit.bmp",
+    "bmp_24bit_topdown.bmp", "bmp_32bit.bmp",     "bmp_32bit_fields.bmp", "bmp_24bit_v5.bmp",
+    "bmp_os2_24bit.bmp",     "bmp_os2_8bit.bmp"};
+const char* const kJpegFiles[] = {"jpeg_baseline.jpg", "jpeg_progressive.jpg", "jpeg_grey.jpg",
+                                  "jpeg_cmyk.jpg"};
+
+void Put32(QByteArray* b, int at, quint32 v) {
+  qToLittleEndian(v, b->data() + at);
+}
+void Put16(QByteArray* b, int at, quint16 v) {
+  qToLittleEndian(v, b->data() + at);
+}
+
+// A 32-bit 4 × 2 picture with a BITMAPINFOHEADER, to be bent by each case.
+QByteArray SmallBmp() {
+  return EncodeBmp(test::Drawing(4, 2));
+}
+
+TEST(BadInput, EveryTruncationOfEveryBmpIsRefused) {
+  for (const char* name : kBmpFiles) {
+    const QByteArray whole = test::ReadFileBytes(CorpusPath(name));
+    ASSERT_FALSE(whole.isEmpty()) << name;
+    for (qsizetype n = 0; n < whole.size(); ++n) {
+      const PictureLoad load = DecodePicture(PictureKind::Bmp, whole.left(n));
+      ASSERT_EQ(load.outcome, PictureLoad::BadBitmap) << name << " cut at " << n;
+      ASSERT_TRUE(load.image.isNull());
+    }
+  }
+}
+
+TEST(BadInput, EveryTruncationOfEveryJpegIsRefused) {
+  for (const char* name : kJpegFiles) {
+    const QByteArray whole = test::ReadFileBytes(CorpusPath(name));
+    ASSERT_FALSE(whole.isEmpty()) << name;
+    for (qsizetype n = 0; n < whole.size(); ++n) {
+      const PictureLoad load = DecodePicture(PictureKind::Jpeg, whole.left(n));
+      ASSERT_EQ(load.outcome, PictureLoad::BadJpeg) << name << " cut at " << n;
+    }
+  }
+}
+
+struct HeaderCase {
+  const char* what;
+  void (*bend)(QByteArray*);
+};
+
+const HeaderCase kNonsense[] = {
+    {"zero width", [](QByteArray* b) { Put32(b, 18, 0); }},
+    {"zero height", [](QByteArray* b) { Put32(b, 22, 0); }},
+    {"negative width", [](QByteArray* b) { Put32(b, 18, quint32(-4)); }},
+    {"width 2^31 - 1", [](QByteArray* b) { Put32(b, 18, 0x7FFFFFFF); }},
+    {"width 2^31", [](QByteArray* b) { Put32(b, 18, 0x80000000u); }},
+    {"height 2^31 (INT_MIN)", [](QByteArray* b) { Put32(b, 22, 0x80000000u); }},
+    {"width 32768", [](QByteArray* b) { Put32(b, 18, 32768); }},
+    {"height -32768", [](QByteArray* b) { Put32(b, 22, quint32(-32768)); }},
+    {"20000 × 20000 pixels",
+     [](QByteArray* b) {
+       Put32(b, 18, 20000);
+       Put32(b, 22, 20000);
+     }},
+    {"zero planes", [](QByteArray* b) { Put16(b, 26, 0); }},
+    {"7 bits per pixel", [](QByteArray* b) { Put16(b, 28, 7); }},
+    {"JPEG compression", [](QByteArray* b) { Put32(b, 30, 4); }},
+    {"PNG compression", [](QByteArray* b) { Put32(b, 30, 5); }},
+    {"unknown compression", [](QByteArray* b) { Put32(b, 30, 0x12345678); }},
+    {"RLE8 on 32 bits", [](QByteArray* b) { Put32(b, 30, 1); }},
+    {"info header size 0", [](QByteArray* b) { Put32(b, 14, 0); }},
+    {"info header size 2^32 - 1", [](QByteArray* b) { Put32(b, 14, 0xFFFFFFFFu); }},
+    {"pixel data offset past the end", [](QByteArray* b) { Put32(b, 10, 0xFFFFFFF0u); }},
+    {"not BM", [](QByteArray* b) { (*b)[0] = 'X'; }},
+};
+
+TEST(BadInput, NonsenseSizesAndUnknownKindsAreRefusedFromTheHeader) {
+  for (const HeaderCase& c : kNonsense) {
+    QByteArray bytes = SmallBmp();
+    c.bend(&bytes);
+    EXPECT_EQ(DecodePicture(PictureKind::Bmp, bytes).outcome, PictureLoad::BadBitmap) << c.what;
+    QImage picture = test::Drawing(4, 2, 9);
+    const QImage before = picture.copy();
+    EXPECT_FALSE(DecodeSnapshot(bytes, &picture)) << c.what;
+    EXPECT_EQ(picture, before) << c.what;
+  }
+}
+
+// An 8-bit picture whose colour table claims more entries than the file holds.
+TEST(BadInput, ColourTablesPastTheirEndAreRefused) {
+  QByteArray pal8 = test::ReadFileBytes(CorpusPath("bmp_8bit.bmp"));
+  ASSERT_FALSE(pal8.isEmpty());
+  for (quint32 colours : {257u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
+    QByteArray bytes = pal8;
+    Put32(&bytes, 46, colours);
+    EXPECT_EQ(DecodePicture(PictureKind::Bmp, bytes).outcome, PictureLoad::BadBitmap) << colours;
+  }
+  // 256 entries announced, the file ends inside the table.
+  QByteArray bytes = pal8.left(54 + 4 * 10);
+  Put32(&bytes, 46, 256);
+  EXPECT_EQ(DecodePicture(PictureKind::Bmp, bytes).outcome, PictureLoad::BadBitmap);
+}
+
+// A 4-entry palette with pixels that index past it: no read outside the table.
+TEST(BadInput, PixelsIndexingPastThePaletteGiveAPictureOfTheRightSize) {
+  QByteArray bytes = test::ReadFileBytes(CorpusPath("bmp_8bit.bmp"));
+  const int data = qFromLittleEndian<quint32>(bytes.constData() + 10);
+  for (int i = data; i < bytes.size(); ++i) bytes[i] = static_cast<char>(200 + i % 56);
+  const PictureLoad load = DecodePicture(PictureKind::Bmp, bytes);
+  ASSERT_EQ(load.outcome, PictureLoad::Loaded);
+  EXPECT_EQ(load.image.size(), QSize(23, 13));
+}
+
+// RLE8 data for a 23 × 13 picture with runs and absolute blocks longer than a row, deltas
+// outside the picture, and more rows than the picture has.
+QByteArray RleWith(const QByteArray& runs) {
+  QByteArray bytes = test::ReadFileBytes(CorpusPath("bmp_rle8.bmp"));
+  const int data = qFromLittleEndian<quint32>(bytes.constData() + 10);
+  bytes.truncate(data);
+  bytes += runs;
+  Put32(&bytes, 2, static_cast<quint32>(bytes.size()));
+  Put32(&bytes, 34, static_cast<quint32>(runs.size()));
+  return bytes;
+}
+
+TEST(BadInput, RleRunsPastTheRowNeverWriteOutsideThePicture) {
+  const QByteArray cases[] = {
+      QByteArray("\xFF\x02\xFF\x03\x00\x01", 6),  // runs of 255 in a 23-wide row
+      QByteArray("\x00\xFF", 2) + QByteArray(256, '\x01') + QByteArray("\x00\x01", 2),  // absolute
+      QByteArray("\x00\x02\xFF\xFF\x05\x01\x00\x01", 8),             // delta far outside
+      QByteArray(40 * 2, '\0') + QByteArray("\x05\x01\x00\x01", 4),  // 40 end-of-lines for 13 rows
+      QByteArray("\x00\x02\x10", 3),                                 // delta cut short
+      QByteArray("\x00\xFF\x01\x02", 4),                             // absolute block cut short
+  };
+  for (const QByteArray& runs : cases) {
+    const PictureLoad load = DecodePicture(PictureKind::Bmp, RleWith(runs));
+    if (load.outcome == PictureLoad::Loaded) {
+      EXPECT_EQ(load.image.size(), QSize(23, 13));
+    } else {
+      EXPECT_EQ(load.outcome, PictureLoad::BadBitmap);
+    }
+  }
+}
+
+TEST(BadInput, ABmpHeaderOnJpegDataAndAJpegHeaderOnBmpDataAreRefused) {
+  const QByteArray jpeg = test::ReadFileBytes(CorpusPath("jpeg_baseline.jpg"));
+  const QByteArray bmp = test::ReadFileBytes(CorpusPath("bmp_24bit.bmp"));
+  EXPECT_EQ(DecodePicture(PictureKind::Bmp, bmp.left(54) + jpeg).outcome, PictureLoad::BadBitmap);
+  // Everything of the JPEG up to its scan header, then bitmap bytes as the scan.
+  const qsizetype sos = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
+  ASSERT_GT(sos, 0);
+  const int sos_length = (uchar(jpeg[sos + 2]) << 8) | uchar(jpeg[sos + 3]);
+  EXPECT_EQ(DecodePicture(PictureKind::Jpeg, jpeg.left(sos + 2 + sos_length) + bmp).outcome,
+            PictureLoad::BadJpeg);
+  EXPECT_EQ(DecodePicture(PictureKind::Jpeg, QByteArray(4096, '\xFF')).outcome,
+            PictureLoad::BadJpeg);
+}
+
+TEST(BadInput, FilesThatCannotBeReadGiveTheirFailureWithoutBlocking) {
+  QTemporaryDir dir;
+  QDir(dir.path()).mkdir("folder.bmp");
+  EXPECT_EQ(LoadPictureFile(dir.filePath("folder.bmp")).outcome, PictureLoad::BadBitmap);
+  EXPECT_EQ(LoadPictureFile(dir.filePath("missing.jpg")).outcome, PictureLoad::BadJpeg);
+  ASSERT_TRUE(test::WriteFileBytes(dir.filePath("empty.bmp"), {}));
+  ASSERT_TRUE(test::WriteFileBytes(dir.filePath("empty.jpeg"), {}));
+  EXPECT_EQ(LoadPictureFile(dir.filePath("empty.bmp")).outcome, PictureLoad::BadBitmap);
+  EXPECT_EQ(LoadPictureFile(dir.filePath("empty.jpeg")).outcome, PictureLoad::BadJpeg);
+  // A named pipe would block a reader until someone writes to it.
+  ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe.bmp")).constData(), 0644), 0);
+  EXPECT_EQ(LoadPictureFile(dir.filePath("pipe.bmp")).outcome, PictureLoad::BadBitmap);
+  // A path through a file, which no one can open.
+  ASSERT_TRUE(test::WriteFileBytes(dir.filePath("plain"), "x"));
+  EXPECT_EQ(LoadPictureFile(dir.filePath("plain/picture.bmp")).outcome, PictureLoad::BadBitmap);
+  // A file without read permission (root reads anything, so that part runs as nobody).
+  const QString locked = dir.filePath("locked 図.bmp");
+  ASSERT_TRUE(QFile::copy(CorpusPath("bmp_24bit.bmp"), locked));
+  ASSERT_TRUE(QFile::setPermissions(locked, {}));
+  ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                    QFileDevice::ExeOther));
+  EXPECT_TRUE(test::RunAsOrdinaryUser(
+      [&] { return LoadPictureFile(locked).outcome == PictureLoad::BadBitmap; }));
+}
+
+TEST(BadInput, AFailedSnapshotDecodeLeavesThePictureAsItWas) {
+  const QByteArray stream = EncodeBmp(test::Drawing(30, 20, 3));
+  for (qsizetype n : {qsizetype{0}, qsizetype{10}, qsizetype{54}, stream.size() - 1}) {
+    QImage picture = test::Drawing(30, 20, 4);
+    const QImage before = picture.copy();
+    EXPECT_FALSE(DecodeSnapshot(stream.left(n), &picture)) << n;
+    EXPECT_EQ(picture, before) << n;
+  }
+}
+
+}  // namespace
+}  // namespace nabrilo
