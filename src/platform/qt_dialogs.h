@@ -14,4 +14,8 @@ class QtDialogs : public UserDialogs {
                                      const QString& default_extension) override;
 };
 
+// The program's "description|patterns|…" filter (patterns separated by ';') as Qt name filters,
+// "description (pattern pattern)", in the same order.
+QStringList QtNameFilters(const QString& filter);
+
 }  // namespace nabrilo
