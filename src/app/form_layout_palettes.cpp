@@ -123,6 +123,8 @@ void Build_Rig_Palette(TForm_Main& f) {
   f.Bevel1 = new TBevel(p, true);
   PlaceControl(f.Bevel1, "Bevel1", 8, 458, 181, 50);
   Build_Speed_Buttons(f, p, kRigButtons, 1);
+  f.SpeedButton13->resize(81, 41);  // the rod buttons are twice as wide
+  f.SpeedButton14->resize(81, 41);
   f.S_Btn_Default->SetDown(true);
 
   f.Label_Buhin = Label_At(p, "Label_Buhin", 72, 8, QStringLiteral("Label_Buhin"));

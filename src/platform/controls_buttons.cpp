@@ -11,6 +11,23 @@ namespace nabrilo {
 
 // ---- Speed button ----
 
+namespace {
+// A glyph without transparency of its own shows the button through the colour of its
+// bottom-left pixel, as glyph bitmaps always have.
+QImage ShownGlyph(const QImage& glyph) {
+  if (glyph.hasAlphaChannel()) return glyph;
+  QImage shown = glyph.convertToFormat(QImage::Format_ARGB32);
+  const QRgb ground = shown.pixel(0, shown.height() - 1);
+  for (int y = 0; y < shown.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(shown.scanLine(y));
+    for (int x = 0; x < shown.width(); ++x) {
+      if (line[x] == ground) line[x] = 0;
+    }
+  }
+  return shown;
+}
+}  // namespace
+
 TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent) {
   setFocusPolicy(Qt::NoFocus);  // speed buttons never take the focus
   connect(this, &QToolButton::clicked, this, [this] { RunEvent(OnClick, this); });
@@ -44,7 +61,7 @@ void TSpeedButton::SetGlyph(const QImage& glyph) {
   if (glyph.isNull()) {
     setIcon(QIcon());
   } else {
-    setIcon(QIcon(QPixmap::fromImage(glyph)));
+    setIcon(QIcon(QPixmap::fromImage(ShownGlyph(glyph))));
     setIconSize(glyph.size());
   }
   UpdateStyle();
