@@ -5,6 +5,7 @@
 #include "document/bmp_file.h"
 #include "document/bmp_read.h"
 #include "document/document_test_support.h"
+#include "document/snapshot_streams.h"
 #include "support/picture_compare.h"
 
 namespace nabrilo {
@@ -60,6 +61,38 @@ TEST(SnapshotStream, DecodingIntoASharedPictureLeavesTheOtherCopyAlone) {
   ASSERT_TRUE(DecodeSnapshot(EncodeBmp(test::Drawing(64, 32, 2)), &picture));
   EXPECT_EQ(picture, test::Drawing(64, 32, 2));
   EXPECT_EQ(original, test::Drawing(64, 32, 1));
+}
+
+TEST(SnapshotStream, RecordingKeepsThePreviousPictureInTheOtherStream) {
+  const QImage a = test::Drawing(80, 60, 1), b = test::Drawing(80, 60, 2),
+               c = test::Drawing(80, 60, 3);
+  QByteArray now, prev;
+  RecordSnapshot(a, true, &now, &prev);  // first after a reset: both hold the picture
+  EXPECT_EQ(now, EncodeBmp(a));
+  EXPECT_EQ(prev, EncodeBmp(a));
+  RecordSnapshot(b, false, &now, &prev);
+  EXPECT_EQ(now, EncodeBmp(b));
+  EXPECT_EQ(prev, EncodeBmp(a));
+  // From here on the two buffers only change roles: no new memory per snapshot.
+  const char* buffers[] = {now.constData(), prev.constData()};
+  RecordSnapshot(c, false, &now, &prev);
+  EXPECT_EQ(now, EncodeBmp(c));
+  EXPECT_EQ(prev, EncodeBmp(b));
+  EXPECT_EQ(now.constData(), buffers[1]);
+  EXPECT_EQ(prev.constData(), buffers[0]);
+
+  // Undo: the picture goes back to b, both streams hold b, in their own buffers.
+  QImage picture = c;
+  ASSERT_TRUE(RestoreSnapshot(prev, &now, &picture));
+  EXPECT_EQ(picture, b);
+  EXPECT_EQ(now, prev);
+  EXPECT_EQ(now.constData(), buffers[1]);
+  // A picture of another size (an import between snapshots) comes back whole, at its size.
+  const QImage small = test::Drawing(20, 10, 4);
+  RecordSnapshot(small, false, &now, &prev);
+  RecordSnapshot(c, false, &now, &prev);
+  ASSERT_TRUE(RestoreSnapshot(prev, &now, &picture));
+  EXPECT_EQ(picture, small);
 }
 
 }  // namespace

@@ -1,0 +1,95 @@
+// The commands that replace the picture or send it out: clearing, the clipboard both ways,
+// saving to a BMP file and loading a BMP or JPEG file, with the window sizing that follows.
+#include <exception>
+
+#include "app/form_main.h"
+#include "document/bmp_file.h"
+#include "document/picture_clipboard.h"
+#include "document/picture_file.h"
+#include "platform/controls.h"
+#include "platform/user_dialogs.h"
+
+namespace nabrilo {
+
+namespace {
+QString FailedText() {
+  return QStringLiteral("エラー発生　失敗");
+}
+}  // namespace
+
+void TForm_Main::Fit_Window_To_Picture() {
+  const Bitmap& picture = Image1->Picture();
+  Set_Outer_Size(picture.Width() + 220, picture.Height() + 105);
+}
+
+void TForm_Main::Button_ClearClick(QObject*) {
+  New_Picture();
+  Image1->SetAutoSize(false);
+  Label_Size->SetCaption(Size_Text(500, 500));
+  Set_Outer_Size(720, 605);
+  Snap_Now = QByteArray();
+  Snap_Prev = QByteArray();
+  Undo_State = 0;
+  Btn_Undo_1->setEnabled(false);
+  Btn_Undo_2->setEnabled(false);
+}
+
+void TForm_Main::Btn_ClipClick(QObject*) {
+  try {
+    CopyPictureToClipboard(Image1->Picture().Image());
+  } catch (const std::exception&) {
+    Dialogs().ShowMessage(FailedText());
+    return;
+  }
+  Dialogs().ShowMessage(QStringLiteral("クリップボードにコピーしました"));
+}
+
+// Written through a temporary file that replaces the chosen one only when complete; the dialog
+// has asked before overwriting.
+void TForm_Main::Btn_FileClick(QObject*) {
+  bool saved = false;
+  try {
+    if (!SavePictureDialog1->Execute()) return;
+    saved = WriteBmpFile(Image1->Picture().Image(), SavePictureDialog1->FileName);
+  } catch (const std::exception&) {
+    saved = false;
+  }
+  Dialogs().ShowMessage(saved ? QStringLiteral("ファイルに保存しました") +
+                                    SavePictureDialog1->FileName
+                              : FailedText());
+}
+
+// A clipboard that cannot be read raises an error for the standard error box; nothing changes.
+void TForm_Main::Btn_ClipBordClick(QObject*) {
+  const std::optional<QImage> pasted = PastePictureFromClipboard();
+  if (!pasted) {
+    Dialogs().ShowMessage(QStringLiteral("クリップボードに画像がありません"));
+    return;
+  }
+  Image1->SetPicture(Bitmap(*pasted));
+  Label_Size->SetCaption(Size_Text(pasted->width(), pasted->height()));
+  Image1->SetAutoSize(true);
+  Fit_Window_To_Picture();
+}
+
+void TForm_Main::Button4Click(QObject*) {
+  if (!OpenPicDialog1->Execute()) return;
+  const PictureLoad load = LoadPictureFile(OpenPicDialog1->FileName);
+  switch (load.outcome) {
+    case PictureLoad::Loaded:
+      Image1->SetPicture(Bitmap(load.image));
+      break;
+    case PictureLoad::BadBitmap:  // the standard error box; the picture and window stay
+      throw AppError(BadBitmapText());
+    case PictureLoad::BadJpeg:
+      Dialogs().ShowMessage(UnsupportedFormatText());
+      break;
+    case PictureLoad::NotAPicture:
+      break;
+  }
+  Image1->SetAutoSize(true);
+  Fit_Window_To_Picture();
+  Label_Size->SetCaption(Size_Text(Image1->Picture().Width(), Image1->Picture().Height()));
+}
+
+}  // namespace nabrilo
