@@ -1,0 +1,251 @@
+// Clearing, the clipboard, saving and loading in the real window: the picture, the window size,
+// the size label and the messages the user sees.
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include "app/form_fixture.h"
+#include "document/document_test_support.h"
+#include "platform/application.h"
+#include "support/picture_compare.h"
+
+namespace nabrilo::testing {
+namespace {
+
+QImage White500() {
+  QImage white(500, 500, QImage::Format_RGB32);
+  white.fill(Qt::white);
+  return white;
+}
+
+class ImportExportTest : public FormTest {
+ protected:
+  QImage Picture() const { return form->Image1->Picture().Image().copy(); }
+  // Runs a handler as the application does: an error it raises goes to the standard error box.
+  template <typename Fn>
+  void Run(Fn handler) {
+    DeliverShowingErrors([&] {
+      handler();
+      return true;
+    });
+  }
+  // Something drawn, recorded twice so that undo is available.
+  void Draw() {
+    form->Picture_Canvas().SetBrushColor(clRed);
+    form->Picture_Canvas().Rectangle(20, 20, 120, 80);
+    form->Take_Snapshot();
+    form->Take_Snapshot();
+  }
+  void ExpectErrorBox(const QString& text) {
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown.front().kind, ScriptedDialogs::Shown::Error);
+    EXPECT_EQ(dialogs.shown.front().text, text);
+    dialogs.shown.clear();
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(ImportExportTest, ClearingGivesAWhitePictureTheStartWindowAndNoUndo) {
+  Click(form->SpeedButton15);
+  const int tool = form->Buhin_Tag;
+  Draw();
+  form->Set_Outer_Size(1000, 800);
+  Click(form->Button_Clear);
+  EXPECT_EQ(form->Image1->Picture().Image(), White500());
+  EXPECT_EQ(form->Image1->geometry(), QRect(6, 6, 500, 500));
+  EXPECT_FALSE(form->Image1->AutoSize());
+  EXPECT_EQ(form->Outer_Size(), QSize(720, 605));
+  EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");
+  EXPECT_EQ(form->Undo_State, 0u);
+  EXPECT_TRUE(form->Snap_Now.isEmpty() && form->Snap_Prev.isEmpty());
+  EXPECT_FALSE(form->Btn_Undo_1->isEnabled() || form->Btn_Undo_2->isEnabled());
+  EXPECT_EQ(form->Buhin_Tag, tool);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ImportExportTest, CopyThenPasteBringsBackTheSamePictureAndSizesTheWindow) {
+  Draw();
+  const QImage drawn = Picture();
+  Click(form->Btn_Clip);
+  EXPECT_EQ(Shown(), QStringList{"クリップボードにコピーしました"});
+  Click(form->Button_Clear);
+  Click(form->Btn_ClipBord);
+  EXPECT_EQ(Picture(), drawn);
+  EXPECT_TRUE(form->Btn_Undo_1->isEnabled() == false);  // clearing reset it; pasting leaves it
+
+  QGuiApplication::clipboard()->setImage(test::Drawing(300, 200));
+  Click(form->Btn_ClipBord);
+  EXPECT_EQ(Picture(), test::Drawing(300, 200));
+  EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　300 * 200");
+  EXPECT_TRUE(form->Image1->AutoSize());
+  EXPECT_EQ(form->Image1->size(), QSize(300, 200));
+  EXPECT_EQ(form->Outer_Size(), QSize(720, 605));  // 520 × 305 asked, the minimum holds
+
+  QGuiApplication::clipboard()->setImage(test::Drawing(800, 600));
+  Click(form->Btn_ClipBord);
+  EXPECT_EQ(form->Outer_Size(), QSize(1020, 705));
+}
+
+TEST_F(ImportExportTest, PastingKeepsTheUndoStateAndUndoReturnsToTheKeptPicture) {
+  Draw();
+  const QImage kept = Picture();
+  QGuiApplication::clipboard()->setImage(test::Drawing(300, 200));
+  Click(form->Btn_ClipBord);
+  EXPECT_TRUE(form->Btn_Undo_1->isEnabled());
+  Click(form->Btn_Undo_1);
+  EXPECT_EQ(Picture(), kept);
+}
+
+TEST_F(ImportExportTest, AnEmptyOrUnreadableClipboardChangesNothing) {
+  Draw();
+  const QImage before = Picture();
+  QGuiApplication::clipboard()->clear();
+  Click(form->Btn_ClipBord);
+  EXPECT_EQ(Shown(), QStringList{"クリップボードに画像がありません"});
+  dialogs.shown.clear();
+  // Wider than the program takes: the error box, refused before anything is allocated for it.
+  QImage wide(32768, 1, QImage::Format_RGB32);
+  wide.fill(Qt::blue);
+  QGuiApplication::clipboard()->setImage(wide);
+  Run([&] { form->Btn_ClipBordClick(form->Btn_ClipBord); });
+  ExpectErrorBox(QStringLiteral("クリップボードの画像が大きすぎます"));
+  EXPECT_EQ(Picture(), before);
+  EXPECT_EQ(form->Outer_Size(), QSize(720, 605));
+  EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");
+}
+
+TEST_F(ImportExportTest, ACopyThatFailsSaysSo) {
+  form->Image1->SetPicture(Bitmap(32768, 1));
+  Click(form->Btn_Clip);
+  EXPECT_EQ(Shown(), QStringList{"エラー発生　失敗"});
+}
+
+TEST_F(ImportExportTest, SavingWritesBmpUnderTheChosenNameAndSaysWhere) {
+  Draw();
+  const QImage drawn = Picture();
+  dialogs.QueueAnswer(dir.filePath("drawing"));
+  Click(form->Btn_File);
+  EXPECT_EQ(dialogs.last_save_filter, "ビットマップ (*.bmp)|*.bmp");
+  EXPECT_EQ(dialogs.last_save_extension, "bmp");
+  const QString saved = dir.filePath("drawing.bmp");
+  EXPECT_EQ(Shown(), QStringList{"ファイルに保存しました" + saved});
+  const PictureDiff diff = ComparePictures(drawn, QImage(saved, "BMP"));
+  EXPECT_TRUE(diff.same_size && diff.differing == 0) << diff.Describe();
+  dialogs.shown.clear();
+  // A .jpg name still gets BMP content.
+  dialogs.QueueAnswer(dir.filePath("写真 1.jpg"));
+  Click(form->Btn_File);
+  EXPECT_TRUE(test::ReadFileBytes(dir.filePath("写真 1.jpg")).startsWith("BM"));
+  dialogs.shown.clear();
+  // Cancelled: nothing.
+  dialogs.QueueAnswer(std::nullopt);
+  Click(form->Btn_File);
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(Picture(), drawn);
+}
+
+TEST_F(ImportExportTest, ASaveThatFailsSaysSoAndLeavesTheOldFile) {
+  ASSERT_TRUE(test::WriteFileBytes(dir.filePath("plain"), "old"));
+  dialogs.QueueAnswer(dir.filePath("plain/drawing.bmp"));
+  Click(form->Btn_File);
+  EXPECT_EQ(Shown(), QStringList{"エラー発生　失敗"});
+  dialogs.shown.clear();
+  QDir(dir.path()).mkdir("folder.bmp");
+  dialogs.QueueAnswer(dir.filePath("folder.bmp"));
+  Click(form->Btn_File);
+  EXPECT_EQ(Shown(), QStringList{"エラー発生　失敗"});
+  EXPECT_EQ(test::ReadFileBytes(dir.filePath("plain")), "old");
+  EXPECT_EQ(test::FilesIn(dir.path()), (QStringList{"folder.bmp", "plain"}));
+}
+
+TEST_F(ImportExportTest, LoadingABmpOrAJpegReplacesThePictureAndSizesTheWindow) {
+  form->Set_Outer_Size(1000, 800);
+  dialogs.QueueAnswer(test::CorpusPath("bmp_rle8.bmp"));
+  Click(form->Button4);
+  EXPECT_EQ(dialogs.last_open_filter, "ビットマップ (*.bmp)|*.bmp|写真 jpg|*.jpg;*.jpeg");
+  const PictureDiff diff = ComparePictures(test::CorpusPattern(), Picture());
+  EXPECT_TRUE(diff.same_size && diff.differing == 0) << diff.Describe();
+  EXPECT_TRUE(form->Image1->AutoSize());
+  EXPECT_EQ(form->Image1->size(), QSize(23, 13));
+  EXPECT_EQ(form->Outer_Size(), QSize(720, 605));
+  EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　23 * 13");
+  EXPECT_TRUE(dialogs.shown.empty());
+
+  // photo.Jpeg: the test is on the upper-cased name.
+  ASSERT_TRUE(QFile::copy(test::CorpusPath("jpeg_baseline.jpg"), dir.filePath("photo.Jpeg")));
+  dialogs.QueueAnswer(dir.filePath("photo.Jpeg"));
+  Click(form->Button4);
+  EXPECT_EQ(Picture().size(), QSize(64, 48));
+  EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　64 * 48");
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ImportExportTest, ANameOfNoKnownKindLoadsNothingButSizesTheWindow) {
+  Draw();
+  const QImage before = Picture();
+  form->Set_Outer_Size(1000, 800);
+  ASSERT_TRUE(QFile::copy(test::CorpusPath("bmp_24bit.bmp"), dir.filePath("picture.png")));
+  dialogs.QueueAnswer(dir.filePath("picture.png"));
+  Click(form->Button4);
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(Picture(), before);
+  EXPECT_EQ(form->Outer_Size(), QSize(720, 605));
+  EXPECT_TRUE(form->Image1->AutoSize());
+  // Cancelled: nothing at all.
+  form->Set_Outer_Size(1000, 800);
+  dialogs.QueueAnswer(std::nullopt);
+  Click(form->Button4);
+  EXPECT_EQ(form->Outer_Size(), QSize(1000, 800));
+}
+
+TEST_F(ImportExportTest, AJpegThatCannotBeDecodedSaysSoAndKeepsThePicture) {
+  Draw();
+  const QImage before = Picture();
+  form->Set_Outer_Size(1000, 800);
+  // A bitmap under a .jpg name, a cut-off photo, and one wider than the program takes.
+  QByteArray huge = test::ReadFileBytes(test::CorpusPath("jpeg_baseline.jpg"));
+  const qsizetype sof = huge.indexOf(QByteArray("\xFF\xC0", 2));
+  ASSERT_GT(sof, 0);
+  huge[sof + 7] = '\x80';  // width 0x8040 = 32832
+  huge[sof + 8] = '\x40';
+  const QByteArray cases[] = {test::ReadFileBytes(test::CorpusPath("bmp_24bit.bmp")),
+                              test::ReadFileBytes(test::CorpusPath("jpeg_baseline.jpg")).left(200),
+                              huge};
+  for (const QByteArray& bytes : cases) {
+    ASSERT_TRUE(test::WriteFileBytes(dir.filePath("bad photo.jpg"), bytes));
+    dialogs.QueueAnswer(dir.filePath("bad photo.jpg"));
+    Click(form->Button4);
+    EXPECT_EQ(Shown(), QStringList{"対応していないフォーマットです"});
+    dialogs.shown.clear();
+    EXPECT_EQ(Picture(), before);
+    EXPECT_EQ(form->Outer_Size(), QSize(720, 605));
+    EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");
+  }
+}
+
+TEST_F(ImportExportTest, ABmpThatCannotBeReadRaisesTheErrorBoxAndChangesNothing) {
+  Draw();
+  const QImage before = Picture();
+  form->Set_Outer_Size(1000, 800);
+  QByteArray wide = test::ReadFileBytes(test::CorpusPath("bmp_24bit.bmp"));
+  wide[18] = '\x40';  // width 0x9C40 = 40000
+  wide[19] = '\x9C';
+  const QByteArray cases[] = {test::ReadFileBytes(test::CorpusPath("jpeg_baseline.jpg")),
+                              test::ReadFileBytes(test::CorpusPath("bmp_24bit.bmp")).left(500),
+                              wide, QByteArray()};
+  for (const QByteArray& bytes : cases) {
+    ASSERT_TRUE(test::WriteFileBytes(dir.filePath("釣り 図.BMP"), bytes));
+    dialogs.QueueAnswer(dir.filePath("釣り 図.BMP"));
+    Run([&] { form->Button4Click(form->Button4); });
+    ExpectErrorBox(QStringLiteral("ビットマップイメージが不正です"));
+    EXPECT_EQ(Picture(), before);
+    EXPECT_FALSE(form->Image1->AutoSize());
+    EXPECT_EQ(form->Outer_Size(), QSize(1000, 800));
+    EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");
+  }
+}
+
+}  // namespace
+}  // namespace nabrilo::testing
