@@ -7,7 +7,8 @@
 
 namespace nabrilo {
 
-// QFileInfo::isFile() is true for devices too, so ask the system directly.
+// One stat, following links: tells a missing path (a new file may be made there) from one that
+// exists but is no regular file or cannot be examined.
 PathKind KindOfPath(const QString& path) {
   struct stat info {};
   if (stat(QFile::encodeName(path).constData(), &info) != 0) {

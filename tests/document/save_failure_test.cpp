@@ -62,8 +62,8 @@ TEST_F(SaveFailure, WritesThatFailHalfwayLeaveTheOldFile) {
   ExpectUntouched();
 }
 
-// Qt's save file would replace a device node or a pipe by a regular file, and a write to a
-// device that fails would still count as saved. Nodes made in the test folder stand in for
+// Qt's save file would replace a device node or a pipe by a regular file (renaming its
+// temporary file over it) and report success. Nodes made in the test folder stand in for
 // /dev/full, so that a fault here can never replace the real one.
 TEST_F(SaveFailure, DevicesPipesAndFoldersAreNotWrittenAsFiles) {
   const QImage drawing = test::Drawing(30, 30);
