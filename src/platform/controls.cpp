@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "platform/user_dialogs.h"
 
@@ -138,6 +140,8 @@ TShiftState ToShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons butto
 
 TPanel::TPanel(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
+  // A panel hides whatever lies behind it, as the map palette lies behind the rig palette.
+  setAutoFillBackground(true);
 }
 
 void TPanel::SetBevels(TBevelCut outer, TBevelCut inner) {
@@ -150,7 +154,6 @@ void TPanel::SetColor(TColor color) {
   QPalette p = palette();
   p.setColor(QPalette::Window, QColor::fromRgb(ToRgb32(color)));
   setPalette(p);
-  setAutoFillBackground(true);
 }
 
 void TPanel::mouseMoveEvent(QMouseEvent* event) {
@@ -197,6 +200,20 @@ void TLabel::SetFontColor(TColor color) {
 TButton::TButton(QWidget* parent) : QPushButton(parent) {
   setMouseTracking(true);
   connect(this, &QPushButton::clicked, this, [this] { RunEvent(OnClick, this); });
+}
+
+// The style's face and frame, with the caption centred on the whole button: captions that fill
+// a button to its edges still show whole.
+void TButton::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.text.clear();
+  painter.drawControl(QStyle::CE_PushButton, option);
+  const int shift = isDown() ? 1 : 0;
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+  painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
 
 void TButton::mouseMoveEvent(QMouseEvent* event) {

@@ -94,6 +94,7 @@ class TButton : public QPushButton {
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 enum class TButtonLayout { blGlyphLeft, blGlyphTop };
@@ -120,8 +121,10 @@ class TSpeedButton : public QToolButton {
   void SetDown(bool down);
   TNotifyEvent OnClick;
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
-  void UpdateStyle();
   int tag_ = 0;
   int group_index_ = 0;
   QString caption_;

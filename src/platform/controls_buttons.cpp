@@ -1,4 +1,6 @@
 // The choosing controls: speed buttons, radio groups, the up-down spinner and the colour box.
+#include <qdrawutil.h>
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QPainter>
@@ -53,7 +55,7 @@ void TSpeedButton::SetCaption(const QString& caption) {
   QString shown = caption;
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   setText(shown);
-  UpdateStyle();
+  update();
 }
 
 void TSpeedButton::SetGlyph(const QImage& glyph) {
@@ -64,26 +66,51 @@ void TSpeedButton::SetGlyph(const QImage& glyph) {
     setIcon(QIcon(QPixmap::fromImage(ShownGlyph(glyph))));
     setIconSize(glyph.size());
   }
-  UpdateStyle();
+  update();
 }
 
 void TSpeedButton::SetLayout(TButtonLayout layout) {
   layout_ = layout;
-  UpdateStyle();
+  update();
 }
 
 void TSpeedButton::SetDown(bool down) {
   setChecked(down);
 }
 
-void TSpeedButton::UpdateStyle() {
-  if (caption_.isEmpty()) {
-    setToolButtonStyle(Qt::ToolButtonIconOnly);
-  } else if (glyph_.isNull()) {
-    setToolButtonStyle(Qt::ToolButtonTextOnly);
-  } else {
-    setToolButtonStyle(layout_ == TButtonLayout::blGlyphTop ? Qt::ToolButtonTextUnderIcon
-                                                            : Qt::ToolButtonTextBesideIcon);
+// Drawn as a speed button is: a raised face, sunken and lighter while down, with the glyph
+// and the caption lines centred together (glyph above or left of the caption).
+void TSpeedButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const bool down = isDown() || isChecked();
+  const QBrush face = palette().brush(down && !isDown() ? QPalette::Midlight : QPalette::Button);
+  qDrawShadePanel(&painter, rect(), palette(), down, 1, &face);
+  const QPixmap glyph =
+      icon().isNull() ? QPixmap()
+                      : icon().pixmap(glyph_.size(), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+  const QString shown = text();
+  const QSize text_size = shown.isEmpty() ? QSize() : fontMetrics().size(0, shown);
+  const bool top = layout_ == TButtonLayout::blGlyphTop;
+  const int gap = glyph.isNull() || shown.isEmpty() ? 0 : 4;
+  const QSize glyph_size = glyph.isNull() ? QSize() : glyph_.size();
+  const QSize whole = top ? QSize(std::max(glyph_size.width(), text_size.width()),
+                                  glyph_size.height() + gap + text_size.height())
+                          : QSize(glyph_size.width() + gap + text_size.width(),
+                                  std::max(glyph_size.height(), text_size.height()));
+  const int shift = down ? 1 : 0;
+  const QPoint at((width() - whole.width()) / 2 + shift, (height() - whole.height()) / 2 + shift);
+  if (!glyph.isNull()) {
+    const QPoint g = top ? at + QPoint((whole.width() - glyph_size.width()) / 2, 0)
+                         : at + QPoint(0, (whole.height() - glyph_size.height()) / 2);
+    painter.drawPixmap(g, glyph);
+  }
+  if (!shown.isEmpty()) {
+    const QRect t =
+        top ? QRect(at.x(), at.y() + glyph_size.height() + gap, whole.width(), text_size.height())
+            : QRect(at.x() + glyph_size.width() + gap, at.y(), text_size.width(), whole.height());
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(t, Qt::AlignCenter, shown);
   }
 }
 
