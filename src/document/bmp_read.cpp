@@ -45,18 +45,53 @@ bool KnownLayout(int bits, quint32 compression) {
   }
 }
 
-// Where the pixel data ends at the least, or -1 when the file cannot hold it.
-qint64 CheckDataPresent(const BmpHeader& h, qint64 data_start, quint32 size_image,
-                        qint64 file_size) {
-  if (data_start > file_size) return -1;
+// Walks RLE8/RLE4 data without decoding it: every run, literal block and jump must stay inside
+// its row and the picture, and the data must reach its end-of-bitmap mark. Qt's reader would
+// clip a run past the row and leave the rows of a cut-off file empty, giving a wrong picture
+// instead of a failure.
+bool RleFits(const uchar* p, qint64 size, qint64 width, qint64 height, bool four_bits) {
+  qint64 x = 0, y = 0, i = 0;
+  while (i + 1 < size) {
+    const int count = p[i], code = p[i + 1];
+    i += 2;
+    if (count > 0) {  // a run of `count` pixels
+      x += count;
+      if (x > width || y >= height) return false;
+      continue;
+    }
+    switch (code) {
+      case 0:  // end of line
+        x = 0;
+        if (++y > height) return false;
+        break;
+      case 1:  // end of bitmap
+        return true;
+      case 2:  // jump
+        if (i + 1 >= size) return false;
+        x += p[i];
+        y += p[i + 1];
+        i += 2;
+        if (x > width || y >= height) return false;
+        break;
+      default: {  // `code` literal pixels, padded to a 16-bit boundary
+        const qint64 bytes = four_bits ? (code + 1) / 2 : code;
+        x += code;
+        i += bytes + (bytes & 1);
+        if (x > width || y >= height || i > size) return false;
+      }
+    }
+  }
+  return false;
+}
+
+bool DataPresent(const BmpHeader& h, const uchar* file, qint64 data_start, qint64 file_size) {
+  if (data_start > file_size) return false;
   if (h.compression == kRle8 || h.compression == kRle4) {
-    // Runs compress, so only the declared size can be checked.
-    const qint64 end = data_start + (size_image ? size_image : 2);
-    return end <= file_size ? end : -1;
+    return RleFits(file + data_start, file_size - data_start, h.width, h.height,
+                   h.compression == kRle4);
   }
   const qint64 stride = (h.width * h.bits + 31) / 32 * 4;
-  const qint64 end = data_start + stride * h.height;
-  return end <= file_size ? end : -1;
+  return data_start + stride * h.height <= file_size;
 }
 
 // Keeps the colour channels exactly as stored: Windows draws a bitmap ignoring any alpha.
@@ -105,7 +140,7 @@ std::optional<BmpHeader> CheckBmpHeader(const QByteArray& bytes, const PictureLi
   const uchar* info = p + kFileHeader;
   BmpHeader h;
   qint64 planes = 0, entry_size = 4, masks = 0;
-  quint32 colours_used = 0, size_image = 0;
+  quint32 colours_used = 0;
   if (info_size == 12) {  // OS/2 1.x core header: 16-bit sizes, 3-byte palette entries
     h.width = Get16(info + 4);
     h.height = Get16(info + 6);
@@ -118,7 +153,6 @@ std::optional<BmpHeader> CheckBmpHeader(const QByteArray& bytes, const PictureLi
     planes = Get16(info + 12);
     h.bits = static_cast<int>(Get16(info + 14));
     h.compression = Get32(info + 16);
-    size_image = Get32(info + 20);
     colours_used = Get32(info + 32);
     if (info_size == 40 && h.compression == kBitFields) masks = 12;
   }
@@ -136,9 +170,7 @@ std::optional<BmpHeader> CheckBmpHeader(const QByteArray& bytes, const PictureLi
   }
   const qint64 headers_end = kFileHeader + info_size + masks + colours * entry_size;
   if (headers_end > file_size) return std::nullopt;
-  if (CheckDataPresent(h, std::max(offset, headers_end), size_image, file_size) < 0) {
-    return std::nullopt;
-  }
+  if (!DataPresent(h, p, std::max(offset, headers_end), file_size)) return std::nullopt;
   return h;
 }
 

@@ -142,7 +142,7 @@ QByteArray RleWith(const QByteArray& runs) {
   return bytes;
 }
 
-TEST(BadInput, RleRunsPastTheRowNeverWriteOutsideThePicture) {
+TEST(BadInput, RleRunsPastTheRowOrPastThePictureAreRefused) {
   const QByteArray cases[] = {
       QByteArray("\xFF\x02\xFF\x03\x00\x01", 6),  // runs of 255 in a 23-wide row
       QByteArray("\x00\xFF", 2) + QByteArray(256, '\x01') + QByteArray("\x00\x01", 2),  // absolute
@@ -152,13 +152,22 @@ TEST(BadInput, RleRunsPastTheRowNeverWriteOutsideThePicture) {
       QByteArray("\x00\xFF\x01\x02", 4),                             // absolute block cut short
   };
   for (const QByteArray& runs : cases) {
-    const PictureLoad load = DecodePicture(PictureKind::Bmp, RleWith(runs));
-    if (load.outcome == PictureLoad::Loaded) {
-      EXPECT_EQ(load.image.size(), QSize(23, 13));
-    } else {
-      EXPECT_EQ(load.outcome, PictureLoad::BadBitmap);
-    }
+    EXPECT_EQ(DecodePicture(PictureKind::Bmp, RleWith(runs)).outcome, PictureLoad::BadBitmap)
+        << runs.toHex().left(40).constData();
   }
+  // Without its end-of-bitmap mark the data was cut off.
+  EXPECT_EQ(DecodePicture(PictureKind::Bmp, RleWith(QByteArray("\x05\x01\x00\x00", 4))).outcome,
+            PictureLoad::BadBitmap);
+  // The same file with a well-formed stream of runs, jumps and a literal block loads.
+  const PictureLoad fine =
+      DecodePicture(PictureKind::Bmp, RleWith(QByteArray("\x17\x01\x00\x00\x00\x02\x03\x02"
+                                                         "\x00\x03\x02\x03\x02\x00\x00\x01",
+                                                         16)));
+  ASSERT_EQ(fine.outcome, PictureLoad::Loaded);
+  EXPECT_EQ(fine.image.pixel(0, 12), qRgb(255, 255, 255));  // the run of index 1, bottom row
+  EXPECT_EQ(fine.image.pixel(3, 9), qRgb(255, 0, 0));       // the literal block after the jump:
+  EXPECT_EQ(fine.image.pixel(4, 9), qRgb(0, 0, 255));       // indices 2, 3, 2
+  EXPECT_EQ(fine.image.pixel(5, 9), qRgb(255, 0, 0));
 }
 
 TEST(BadInput, ABmpHeaderOnJpegDataAndAJpegHeaderOnBmpDataAreRefused) {
