@@ -45,78 +45,94 @@ void Canvas::PaintSpans(const SpanSet& spans, TColor color) {
   dirty_ |= spans.Bounds();
 }
 
-void Canvas::PaintShape(SpanSet& outline, SpanSet& inside) {
-  outline.Normalise();
-  if (brush_style_ == bsSolid) {
-    inside.Normalise();
-    inside.Subtract(outline);
-    PaintSpans(inside, brush_color_);
+SpanSet Canvas::PenSpans() const {
+  // A thin pen draws a chain segment by segment, so in not-xor mode a pixel that two segments
+  // share is inverted twice; a wide pen's figure is one area.
+  const bool per_segment = pen_width_ == 1 && pen_mode_ == pmNotXor;
+  return SpanSet(Clip(), per_segment ? SpanSet::Mode::Parity : SpanSet::Mode::Union);
+}
+
+void Canvas::PaintShape(SpanSet& outline, SpanSet* inside) {
+  // The brush first, over the whole inside, then the pen, as GDI does: in not-xor mode a pixel
+  // of both is inverted by each.
+  if (inside) {
+    inside->Normalise();
+    PaintSpans(*inside, brush_color_);
   }
+  outline.Normalise();
   PaintSpans(outline, pen_color_);
 }
 
+namespace {
+raster::Pt ToPt(TPoint p) { return {p.x, p.y}; }
+std::vector<raster::Pt> ToPts(std::span<const TPoint> points) {
+  std::vector<raster::Pt> pts;
+  pts.reserve(points.size());
+  for (TPoint p : points) pts.push_back(ToPt(p));
+  return pts;
+}
+}  // namespace
+
 void Canvas::LineTo(int x, int y) {
-  SpanSet spans(Clip());
+  SpanSet spans = PenSpans();
   const TPoint to{x, y};
-  if (pen_width_ <= 1) {
-    raster::ThinLine(spans, pen_pos_, to);
-  } else {
-    raster::WideLine(spans, pen_pos_, to, pen_width_);
-  }
+  raster::PenLine(spans, ToPt(pen_pos_), ToPt(to), pen_width_);
   spans.Normalise();
   PaintSpans(spans, pen_color_);
   pen_pos_ = to;
 }
 
 void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
-  SpanSet outline(Clip()), inside(Clip());
-  raster::RectangleShape(outline, inside, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2),
-                         std::max(y1, y2), pen_width_);
-  PaintShape(outline, inside);
+  SpanSet outline = PenSpans(), inside(Clip());
+  raster::RectangleShape(outline, Filled() ? &inside : nullptr, x1, y1, x2, y2, pen_width_);
+  PaintShape(outline, Filled() ? &inside : nullptr);
 }
 
 void Canvas::RoundRect(int x1, int y1, int x2, int y2, int corner_w, int corner_h) {
-  SpanSet outline(Clip()), inside(Clip());
-  raster::RoundRectShape(outline, inside, x1, y1, x2, y2, corner_w, corner_h, pen_width_);
-  PaintShape(outline, inside);
+  SpanSet outline = PenSpans(), inside(Clip());
+  raster::RoundRectShape(outline, Filled() ? &inside : nullptr, x1, y1, x2, y2, corner_w,
+                         corner_h, pen_width_);
+  PaintShape(outline, Filled() ? &inside : nullptr);
 }
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
-  // An ellipse is a round rectangle whose corner ellipse is the whole box.
-  const auto w = static_cast<std::int64_t>(x2) - x1, h = static_cast<std::int64_t>(y2) - y1;
-  const auto clamp = [](std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v < 0 ? -v : v, 0, INT32_MAX));
+  // An ellipse is a round rectangle whose corner is the whole box.
+  const auto extent = [](int a, int b) {
+    const std::int64_t d = std::int64_t{b} - a;
+    return static_cast<int>(std::min<std::int64_t>(d < 0 ? -d : d, INT32_MAX));
   };
-  RoundRect(x1, y1, x2, y2, clamp(w), clamp(h));
+  RoundRect(x1, y1, x2, y2, extent(x1, x2), extent(y1, y2));
 }
 
 void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-  SpanSet outline(Clip());
+  SpanSet outline = PenSpans();
   raster::ArcShape(outline, x1, y1, x2, y2, {x3, y3}, {x4, y4}, pen_width_);
   outline.Normalise();
   PaintSpans(outline, pen_color_);
 }
 
 void Canvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-  SpanSet outline(Clip()), inside(Clip());
-  raster::PieShape(outline, inside, x1, y1, x2, y2, {x3, y3}, {x4, y4}, pen_width_);
-  PaintShape(outline, inside);
+  SpanSet outline = PenSpans(), inside(Clip());
+  raster::PieShape(outline, Filled() ? &inside : nullptr, x1, y1, x2, y2, {x3, y3}, {x4, y4},
+                   pen_width_);
+  PaintShape(outline, Filled() ? &inside : nullptr);
 }
 
 void Canvas::Polygon(std::span<const TPoint> points) {
   if (points.empty()) return;
-  SpanSet outline(Clip()), inside(Clip());
-  raster::PolygonFill(inside, points);
-  raster::Polyline(outline, points, pen_width_, /*closed=*/true);
-  PaintShape(outline, inside);
+  const std::vector<raster::Pt> pts = ToPts(points);
+  SpanSet outline = PenSpans(), inside(Clip());
+  if (Filled()) raster::PolygonFill(inside, pts);
+  raster::Polyline(outline, pts, pen_width_, /*closed=*/true);
+  PaintShape(outline, Filled() ? &inside : nullptr);
 }
 
 void Canvas::PolyBezier(std::span<const TPoint> points) {
   if (points.size() < 4 || (points.size() - 1) % 3 != 0) {
     throw CanvasError("PolyBezier needs 3n + 1 points");
   }
-  const std::vector<TPoint> chain = raster::FlattenBeziers(points);
-  SpanSet spans(Clip());
+  const std::vector<raster::Pt> chain = raster::FlattenBeziers(ToPts(points));
+  SpanSet spans = PenSpans();
   raster::Polyline(spans, chain, pen_width_, /*closed=*/false);
   spans.Normalise();
   PaintSpans(spans, pen_color_);

@@ -47,7 +47,9 @@ class Canvas {
   TColor PenColor() const { return pen_color_; }
   void SetPenColor(TColor c) { pen_color_ = c & 0xFFFFFFu; }
   int PenWidth() const { return pen_width_; }
-  void SetPenWidth(int w) { pen_width_ = w < 1 ? 1 : w; }
+  // Widths are kept within what a picture can show; 0 and less draw as 1, as in GDI.
+  void SetPenWidth(int w) { pen_width_ = w < 1 ? 1 : (w > kMaxPenWidth ? kMaxPenWidth : w); }
+  static constexpr int kMaxPenWidth = 32767;
   TPenMode PenMode() const { return pen_mode_; }
   void SetPenMode(TPenMode m) { pen_mode_ = m; }
   TPoint PenPos() const { return pen_pos_; }
@@ -89,11 +91,10 @@ class Canvas {
   int Height() const { return image_->height(); }
 
  private:
-  // Paints the pen and brush areas of one figure, each pixel once: the brush where the pen does
-  // not go, then the pen.
-  void PaintFigure(SpanSet& pen, SpanSet* fill);
   void PaintSpans(const SpanSet& spans, TColor color);
-  void PaintShape(SpanSet& outline, SpanSet& fill);
+  void PaintShape(SpanSet& outline, SpanSet* inside);
+  SpanSet PenSpans() const;
+  bool Filled() const { return brush_style_ == bsSolid; }
   QRect Clip() const { return image_->rect(); }
 
   QImage* image_;

@@ -10,6 +10,11 @@ void SpanSet::Add(std::int64_t y, std::int64_t x0, std::int64_t x1) {
   x1 = std::min<std::int64_t>(x1, std::int64_t{clip_.right()} + 1);
   if (x1 <= x0) return;
   const Span s{static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1)};
+  if (mode_ == Mode::Parity) {
+    spans_.push_back(s);
+    normalised_ = false;
+    return;
+  }
   if (!spans_.empty()) {
     Span& last = spans_.back();
     // Runs usually arrive in order; keep them merged as they come.
@@ -28,6 +33,10 @@ void SpanSet::AddSet(const SpanSet& other) {
 
 void SpanSet::Normalise() {
   if (normalised_) return;
+  if (mode_ == Mode::Parity) {
+    NormaliseParity();
+    return;
+  }
   std::sort(spans_.begin(), spans_.end(), [](const Span& a, const Span& b) {
     return a.y != b.y ? a.y < b.y : a.x0 < b.x0;
   });
@@ -41,6 +50,38 @@ void SpanSet::Normalise() {
     }
   }
   spans_.swap(merged);
+  normalised_ = true;
+}
+
+void SpanSet::NormaliseParity() {
+  // Per row, sweep the run boundaries and keep the stretches covered an odd number of times.
+  std::sort(spans_.begin(), spans_.end(), [](const Span& a, const Span& b) {
+    return a.y != b.y ? a.y < b.y : a.x0 < b.x0;
+  });
+  std::vector<Span> out;
+  std::vector<std::pair<int, int>> edges;  // (x, +1 start / -1 end)
+  for (size_t i = 0; i < spans_.size();) {
+    const int y = spans_[i].y;
+    edges.clear();
+    for (; i < spans_.size() && spans_[i].y == y; ++i) {
+      edges.push_back({spans_[i].x0, 1});
+      edges.push_back({spans_[i].x1, -1});
+    }
+    std::sort(edges.begin(), edges.end());
+    int depth = 0;
+    for (size_t k = 0; k + 1 < edges.size(); ++k) {
+      depth += edges[k].second;
+      const int x0 = edges[k].first, x1 = edges[k + 1].first;
+      if (x1 <= x0 || depth % 2 == 0) continue;
+      if (!out.empty() && out.back().y == y && out.back().x1 == x0) {
+        out.back().x1 = x1;
+      } else {
+        out.push_back({y, x0, x1});
+      }
+    }
+  }
+  spans_.swap(out);
+  mode_ = Mode::Union;  // a normalised set is a plain set of pixels
   normalised_ = true;
 }
 

@@ -17,7 +17,10 @@ struct Span {
 
 class SpanSet {
  public:
-  explicit SpanSet(QRect clip) : clip_(clip) {}
+  // Union: a pixel added several times is in the set once. Parity: a pixel is in the set when it
+  // was added an odd number of times, as when each piece of a figure is inverted on its own.
+  enum class Mode { Union, Parity };
+  explicit SpanSet(QRect clip, Mode mode = Mode::Union) : clip_(clip), mode_(mode) {}
 
   const QRect& clip() const { return clip_; }
 
@@ -39,7 +42,10 @@ class SpanSet {
   bool Contains(int x, int y) const;  // of a normalised set; for tests and tools
 
  private:
+  void NormaliseParity();
+
   QRect clip_;
+  Mode mode_;
   std::vector<Span> spans_;
   bool normalised_ = true;
 };

@@ -1,0 +1,275 @@
+// Ellipses, round rectangles, arcs and pies. A quarter of the ellipse is computed on doubled
+// coordinates for the box of (w - 1) × (h - 1) by a walk that always takes the neighbouring
+// point nearest the curve; it is mirrored into the other quarters to give a closed chain of
+// pixels, which the pen strokes and the brush fills like a polygon.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+#include "platform/raster.h"
+
+namespace nabrilo::raster {
+
+namespace {
+
+using i64 = std::int64_t;
+using i128 = __int128;
+
+// Beyond this many doubled units a quarter is sampled instead of walked point by point: such a
+// figure is mostly outside any picture, and the walk would take too long.
+constexpr i64 kWalkLimit = i64{1} << 22;
+constexpr int kSamples = 1 << 14;
+
+// The first quarter on doubled coordinates relative to the centre, y down: from the bottom
+// axis (X0, B) to the right axis (A, Y0), where X0 and Y0 are the parities of A and B.
+std::vector<Pt> QuarterPoints(i64 a, i64 b) {
+  std::vector<Pt> pts;
+  const i64 x0 = a % 2, y0 = b % 2;
+  if (a + b > kWalkLimit) {
+    for (int i = 0; i <= kSamples; ++i) {
+      const double t = (M_PI / 2) * i / kSamples;
+      i64 x = static_cast<i64>(std::llround(a * std::sin(t))), y = static_cast<i64>(std::llround(b * std::cos(t)));
+      x = std::max(x0, x - ((x - x0) & 1));
+      y = std::max(y0, y - ((y - y0) & 1));
+      if (pts.empty() || pts.back() != Pt{x, y}) pts.push_back({x, y});
+    }
+    return pts;
+  }
+  const i128 aa = i128{a} * a, bb = i128{b} * b, aabb = aa * bb;
+  auto f = [&](i64 x, i64 y) {
+    const i128 v = bb * x * x + aa * y * y - aabb;
+    return v < 0 ? -v : v;
+  };
+  // Walk from the right axis up to the first point on the column X0, then turn the list round.
+  i64 x = a, y = y0;
+  pts.push_back({x, y});
+  while (x > x0) {
+    // Candidates in a fixed order: of equals, the first wins.
+    bool have = false;
+    i128 best = 0;
+    Pt next{x, y};
+    auto consider = [&](i64 nx, i64 ny) {
+      const i128 v = f(nx, ny);
+      if (!have || v < best) {
+        have = true;
+        best = v;
+        next = {nx, ny};
+      }
+    };
+    if (y + 2 <= b) consider(x - 2, y + 2);
+    consider(x - 2, y);
+    if (y + 2 <= b) consider(x, y + 2);
+    x = next.x;
+    y = next.y;
+    pts.push_back(next);
+  }
+  std::reverse(pts.begin(), pts.end());
+  return pts;
+}
+
+struct Box {
+  i64 l, t, r, b;
+};
+
+Box Ordered(int x1, int y1, int x2, int y2) {
+  return {std::min<i64>(x1, x2), std::min<i64>(y1, y2), std::max<i64>(x1, x2),
+          std::max<i64>(y1, y2)};
+}
+
+void Push(std::vector<Pt>& chain, Pt p) {
+  if (chain.empty() || chain.back() != p) chain.push_back(p);
+}
+
+// The closed chain of a round rectangle (an ellipse when the corner is the whole box), clockwise
+// from the top; empty for a box without area.
+std::vector<Pt> RoundRectChain(const Box& box, i64 corner_w, i64 corner_h) {
+  std::vector<Pt> chain;
+  const i64 w = box.r - box.l, h = box.b - box.t;
+  if (w == 0 || h == 0) return chain;
+  const i64 cw = std::min(std::abs(corner_w), w), ch = std::min(std::abs(corner_h), h);
+  const i64 a = cw - 1, b = ch - 1;
+  if (a <= 1 || b <= 1) {  // no room for a curve: the box's outline
+    for (Pt p : {Pt{box.l, box.t}, Pt{box.r - 1, box.t}, Pt{box.r - 1, box.b - 1},
+                 Pt{box.l, box.b - 1}}) {
+      Push(chain, p);
+    }
+    return chain;
+  }
+  const std::vector<Pt> q = QuarterPoints(a, b);
+  chain.reserve(4 * q.size());
+  // Each corner's quarter, placed in the corner box of cw × ch.
+  auto corner = [&](i64 bx, i64 by, int sx, int sy, bool reverse) {
+    const i64 cx2 = 2 * bx + a, cy2 = 2 * by + b;
+    auto put = [&](const Pt& p) { Push(chain, {(cx2 + sx * p.x) >> 1, (cy2 + sy * p.y) >> 1}); };
+    if (reverse) {
+      for (auto it = q.rbegin(); it != q.rend(); ++it) put(*it);
+    } else {
+      for (const Pt& p : q) put(p);
+    }
+  };
+  corner(box.r - cw, box.t, 1, -1, false);     // top to right
+  corner(box.r - cw, box.b - ch, 1, 1, true);  // right to bottom
+  corner(box.l, box.b - ch, -1, 1, false);     // bottom to left
+  corner(box.l, box.t, -1, -1, true);          // left to top
+  if (chain.size() > 1 && chain.front() == chain.back()) chain.pop_back();
+  return chain;
+}
+
+// The open chain of an arc, counter-clockwise from where the ray through `start` meets the
+// ellipse to the point before the one where the ray through `end` meets it (the whole ellipse
+// when they meet at the same point). The rays leave from the box centre rounded down; the
+// meeting point in each quarter is found by comparing the ray with the first quarter's points.
+std::vector<Pt> ArcChain(const Box& box, Pt start, Pt end) {
+  std::vector<Pt> chain;
+  const i64 w = box.r - box.l, h = box.b - box.t;
+  const i64 a = w - 1, b = h - 1;
+  if (a < 1 || b < 1) return chain;
+  const std::vector<Pt> q = QuarterPoints(a, b);
+  const i64 c = static_cast<i64>(q.size()), n = 4 * c;
+  const i64 cx2 = box.l + box.r - 1, cy2 = box.t + box.b - 1;
+  const Pt centre{box.l + w / 2, box.t + h / 2};
+  const i64 off_x = cx2 - 2 * centre.x, off_y = cy2 - 2 * centre.y;
+  // Point i of the counter-clockwise ring: right→top, top→left, left→bottom, bottom→right.
+  auto ring = [&](i64 i) -> Pt {
+    const i64 quarter = i / c, j = i % c;
+    switch (quarter) {
+      case 0: return {q[c - 1 - j].x, -q[c - 1 - j].y};
+      case 1: return {-q[j].x, -q[j].y};
+      case 2: return {-q[c - 1 - j].x, q[c - 1 - j].y};
+      default: return {q[j].x, q[j].y};
+    }
+  };
+  auto locate = [&](Pt p) -> i64 {
+    const i64 rx = 2 * (p.x - centre.x), ry = 2 * (p.y - centre.y);
+    const i128 ax = std::abs(rx), ay = std::abs(ry);
+    i64 steeper = 0, steeper_or_on = 0;  // quarter points more vertical than the ray
+    for (const Pt& pt : q) {
+      const i128 lhs = i128{pt.x + off_x} * ay, rhs = i128{pt.y + off_y} * ax;
+      if (lhs < rhs) ++steeper;
+      if (lhs <= rhs) ++steeper_or_on;
+    }
+    i64 i;
+    if (rx >= 0 && ry <= 0) {
+      i = c - steeper_or_on;
+    } else if (rx < 0 && ry <= 0) {
+      i = c + steeper;
+    } else if (rx < 0) {
+      i = 3 * c - steeper;
+    } else {
+      i = 3 * c + steeper_or_on;
+    }
+    return ((i % n) + n) % n;
+  };
+  const i64 s = locate(start), e = locate(end);
+  i64 i = s;
+  do {
+    const Pt p = ring(i);
+    Push(chain, {(cx2 + p.x) >> 1, (cy2 + p.y) >> 1});
+    i = (i + 1) % n;
+  } while (i != e);
+  return chain;
+}
+
+// The pen dot of a width as runs relative to its centre, computed once per width.
+struct DotRun {
+  int dy, x0, x1;
+};
+
+std::vector<DotRun> ComputeDot(int width) {
+  const i64 half = width / 2;
+  const QRect clip(-width - 1, -width - 1, 2 * width + 3, 2 * width + 3);
+  SpanSet outline(clip), inside(clip);
+  const std::vector<Pt> chain = RoundRectChain({-half, -half, width - half, width - half}, width, width);
+  Polyline(outline, chain, 1, true);
+  PolygonFill(inside, chain);
+  outline.AddSet(inside);
+  outline.Normalise();
+  std::vector<DotRun> runs;
+  for (const Span& s : outline.spans()) runs.push_back({s.y, s.x0, s.x1});
+  return runs;
+}
+
+const std::vector<DotRun>& DotRuns(int width) {
+  static std::map<int, std::vector<DotRun>> cache;
+  auto it = cache.find(width);
+  if (it == cache.end()) {
+    if (cache.size() > 64) cache.clear();
+    it = cache.emplace(width, ComputeDot(width)).first;
+  }
+  return it->second;
+}
+
+}  // namespace
+
+void PenDot(SpanSet& out, Pt centre, int width) {
+  if (width <= 1) {
+    out.AddPixel(centre.x, centre.y);
+    return;
+  }
+  const QRect& clip = out.clip();
+  if (centre.y + width < clip.top() || centre.y - width > clip.bottom() ||
+      centre.x + width < clip.left() || centre.x - width > clip.right()) {
+    return;
+  }
+  for (const DotRun& r : DotRuns(width)) out.Add(centre.y + r.dy, centre.x + r.x0, centre.x + r.x1);
+}
+
+namespace {
+
+// The inside of a closed chain as the brush paints it. With a thin pen the brush covers the
+// chain's own pixels too (in not-xor mode a coloured brush and the pen then both invert them);
+// with a wide pen, and for rectangles, it stops where the pen begins.
+void ChainInside(SpanSet& inside, std::span<const Pt> chain, int width, bool under_thin_pen) {
+  PolygonFill(inside, chain);
+  SpanSet pen(inside.clip());
+  Polyline(pen, chain, width, true);
+  pen.Normalise();
+  if (width == 1 && under_thin_pen) {
+    inside.AddSet(pen);
+    inside.Normalise();
+  } else {
+    inside.Normalise();
+    inside.Subtract(pen);
+  }
+}
+
+}  // namespace
+
+void RectangleShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2,
+                    int width) {
+  const Box box = Ordered(x1, y1, x2, y2);
+  if (box.r == box.l || box.b == box.t) return;
+  const Pt corners[4] = {{box.l, box.t}, {box.r - 1, box.t}, {box.r - 1, box.b - 1},
+                         {box.l, box.b - 1}};
+  Polyline(outline, corners, width, true);
+  if (inside) ChainInside(*inside, corners, width, false);
+}
+
+void RoundRectShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2,
+                    int corner_w, int corner_h, int width) {
+  const std::vector<Pt> chain = RoundRectChain(Ordered(x1, y1, x2, y2), corner_w, corner_h);
+  if (chain.empty()) return;
+  Polyline(outline, chain, width, true);
+  if (inside) ChainInside(*inside, chain, width, true);
+}
+
+void ArcShape(SpanSet& outline, int x1, int y1, int x2, int y2, Pt start, Pt end, int width) {
+  const std::vector<Pt> chain = ArcChain(Ordered(x1, y1, x2, y2), start, end);
+  Polyline(outline, chain, width, false);
+}
+
+void PieShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2, Pt start,
+              Pt end, int width) {
+  const Box box = Ordered(x1, y1, x2, y2);
+  std::vector<Pt> chain = ArcChain(box, start, end);
+  if (chain.empty()) return;
+  Push(chain, {box.l + (box.r - box.l) / 2, box.t + (box.b - box.t) / 2});
+  Polyline(outline, chain, width, true);
+  if (inside) ChainInside(*inside, chain, width, true);
+}
+
+}  // namespace nabrilo::raster
