@@ -207,6 +207,8 @@ class TForm_Main : public QWidget {
   void Hato_Preview(int tag, int start_x, int start_y, int x, int y);
   void Hato_Fill(int tag, int start_x, int start_y, int x, int y);
   void Map_Drag(int x, int y);
+  void Map_Mouse_Down(int X, int Y);  // the map-mode part of the press handler
+  void Map_Mouse_Up(int X, int Y);    // the map-mode part of the release handler
   void Stamp_Tetrapod_1(int x, int y);
   void Stamp_Tetrapod_2(int x, int y);
   void Stamp_Sankaku_Nami(int x, int y);

@@ -9,5 +9,7 @@ void TForm_Main::Hato_Erase_Preview(int) {}
 void TForm_Main::Hato_Preview(int, int, int, int, int) {}
 void TForm_Main::Hato_Fill(int, int, int, int, int) {}
 void TForm_Main::Map_Drag(int, int) {}
+void TForm_Main::Map_Mouse_Down(int, int) {}
+void TForm_Main::Map_Mouse_Up(int, int) {}
 
 }  // namespace nabrilo
