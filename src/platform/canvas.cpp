@@ -64,7 +64,9 @@ void Canvas::PaintShape(SpanSet& outline, SpanSet* inside) {
 }
 
 namespace {
-raster::Pt ToPt(TPoint p) { return {p.x, p.y}; }
+raster::Pt ToPt(TPoint p) {
+  return {p.x, p.y};
+}
 std::vector<raster::Pt> ToPts(std::span<const TPoint> points) {
   std::vector<raster::Pt> pts;
   pts.reserve(points.size());
@@ -90,8 +92,8 @@ void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
 
 void Canvas::RoundRect(int x1, int y1, int x2, int y2, int corner_w, int corner_h) {
   SpanSet outline = PenSpans(), inside(Clip());
-  raster::RoundRectShape(outline, Filled() ? &inside : nullptr, x1, y1, x2, y2, corner_w,
-                         corner_h, pen_width_);
+  raster::RoundRectShape(outline, Filled() ? &inside : nullptr, x1, y1, x2, y2, corner_w, corner_h,
+                         pen_width_);
   PaintShape(outline, Filled() ? &inside : nullptr);
 }
 

@@ -18,10 +18,18 @@ constexpr int kFractionBits = 4;
 constexpr i64 kPixel = i64{1} << kFractionBits;
 constexpr int kMaxDepth = 8;
 
-i64 ToFine(i64 v) { return v * kPixel; }
-i64 ToPixel(i64 v) { return (v + kPixel / 2) >> kFractionBits; }
-i64 Midpoint(i64 a, i64 b) { return (a + b + 1) / 2; }  // truncating, as integer division does
-Pt Midpoint(Pt a, Pt b) { return {Midpoint(a.x, b.x), Midpoint(a.y, b.y)}; }
+i64 ToFine(i64 v) {
+  return v * kPixel;
+}
+i64 ToPixel(i64 v) {
+  return (v + kPixel / 2) >> kFractionBits;
+}
+i64 Midpoint(i64 a, i64 b) {
+  return (a + b + 1) / 2;
+}  // truncating, as integer division does
+Pt Midpoint(Pt a, Pt b) {
+  return {Midpoint(a.x, b.x), Midpoint(a.y, b.y)};
+}
 
 // Whether the control points lie between the end points along `major` and within a pixel of the
 // chord along the other axis (measured with whole-pixel slope steps, as the original does).
@@ -42,8 +50,7 @@ bool FlatAlong(const Pt (&p)[4], i64 Pt::*major, i64 Pt::*minor) {
 
 bool Flat(const Pt (&p)[4]) {
   const i64 dx = p[3].x - p[0].x, dy = p[3].y - p[0].y;
-  return std::abs(dy) <= std::abs(dx) ? FlatAlong(p, &Pt::x, &Pt::y)
-                                          : FlatAlong(p, &Pt::y, &Pt::x);
+  return std::abs(dy) <= std::abs(dx) ? FlatAlong(p, &Pt::x, &Pt::y) : FlatAlong(p, &Pt::y, &Pt::x);
 }
 
 void Subdivide(const Pt (&p)[4], int depth, std::vector<Pt>& out) {

@@ -32,7 +32,8 @@ std::vector<Pt> QuarterPoints(i64 a, i64 b) {
   if (a + b > kWalkLimit) {
     for (int i = 0; i <= kSamples; ++i) {
       const double t = (M_PI / 2) * i / kSamples;
-      i64 x = static_cast<i64>(std::llround(a * std::sin(t))), y = static_cast<i64>(std::llround(b * std::cos(t)));
+      i64 x = static_cast<i64>(std::llround(a * std::sin(t))),
+          y = static_cast<i64>(std::llround(b * std::cos(t)));
       x = std::max(x0, x - ((x - x0) & 1));
       y = std::max(y0, y - ((y - y0) & 1));
       if (pts.empty() || pts.back() != Pt{x, y}) pts.push_back({x, y});
@@ -93,8 +94,8 @@ std::vector<Pt> RoundRectChain(const Box& box, i64 corner_w, i64 corner_h) {
   const i64 cw = std::min(std::abs(corner_w), w), ch = std::min(std::abs(corner_h), h);
   const i64 a = cw - 1, b = ch - 1;
   if (a <= 1 || b <= 1) {  // no room for a curve: the box's outline
-    for (Pt p : {Pt{box.l, box.t}, Pt{box.r - 1, box.t}, Pt{box.r - 1, box.b - 1},
-                 Pt{box.l, box.b - 1}}) {
+    for (Pt p :
+         {Pt{box.l, box.t}, Pt{box.r - 1, box.t}, Pt{box.r - 1, box.b - 1}, Pt{box.l, box.b - 1}}) {
       Push(chain, p);
     }
     return chain;
@@ -137,10 +138,14 @@ std::vector<Pt> ArcChain(const Box& box, Pt start, Pt end) {
   auto ring = [&](i64 i) -> Pt {
     const i64 quarter = i / c, j = i % c;
     switch (quarter) {
-      case 0: return {q[c - 1 - j].x, -q[c - 1 - j].y};
-      case 1: return {-q[j].x, -q[j].y};
-      case 2: return {-q[c - 1 - j].x, q[c - 1 - j].y};
-      default: return {q[j].x, q[j].y};
+      case 0:
+        return {q[c - 1 - j].x, -q[c - 1 - j].y};
+      case 1:
+        return {-q[j].x, -q[j].y};
+      case 2:
+        return {-q[c - 1 - j].x, q[c - 1 - j].y};
+      default:
+        return {q[j].x, q[j].y};
     }
   };
   auto locate = [&](Pt p) -> i64 {
@@ -183,7 +188,8 @@ std::vector<DotRun> ComputeDot(int width) {
   const i64 half = width / 2;
   const QRect clip(-width - 1, -width - 1, 2 * width + 3, 2 * width + 3);
   SpanSet outline(clip), inside(clip);
-  const std::vector<Pt> chain = RoundRectChain({-half, -half, width - half, width - half}, width, width);
+  const std::vector<Pt> chain =
+      RoundRectChain({-half, -half, width - half, width - half}, width, width);
   Polyline(outline, chain, 1, true);
   PolygonFill(inside, chain);
   outline.AddSet(inside);
@@ -239,18 +245,17 @@ void ChainInside(SpanSet& inside, std::span<const Pt> chain, int width, bool und
 
 }  // namespace
 
-void RectangleShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2,
-                    int width) {
+void RectangleShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2, int width) {
   const Box box = Ordered(x1, y1, x2, y2);
   if (box.r == box.l || box.b == box.t) return;
-  const Pt corners[4] = {{box.l, box.t}, {box.r - 1, box.t}, {box.r - 1, box.b - 1},
-                         {box.l, box.b - 1}};
+  const Pt corners[4] = {
+      {box.l, box.t}, {box.r - 1, box.t}, {box.r - 1, box.b - 1}, {box.l, box.b - 1}};
   Polyline(outline, corners, width, true);
   if (inside) ChainInside(*inside, corners, width, false);
 }
 
-void RoundRectShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2,
-                    int corner_w, int corner_h, int width) {
+void RoundRectShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2, int corner_w,
+                    int corner_h, int width) {
   const std::vector<Pt> chain = RoundRectChain(Ordered(x1, y1, x2, y2), corner_w, corner_h);
   if (chain.empty()) return;
   Polyline(outline, chain, width, true);
@@ -262,8 +267,8 @@ void ArcShape(SpanSet& outline, int x1, int y1, int x2, int y2, Pt start, Pt end
   Polyline(outline, chain, width, false);
 }
 
-void PieShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2, Pt start,
-              Pt end, int width) {
+void PieShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2, Pt start, Pt end,
+              int width) {
   const Box box = Ordered(x1, y1, x2, y2);
   std::vector<Pt> chain = ArcChain(box, start, end);
   if (chain.empty()) return;

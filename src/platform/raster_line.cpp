@@ -43,7 +43,8 @@ i64 CeilScaled(i64 w, i64 c, i128 len2) {
 i64 RoundHalfScaled(i64 w, i64 c, i128 len2) {
   const i128 target = i128{w} * w * (i128{c} * c);
   i64 k = static_cast<i64>(std::floor(static_cast<double>(w) * std::fabs(static_cast<double>(c)) /
-                                      (2 * std::sqrt(static_cast<double>(len2))) + 0.5));
+                                          (2 * std::sqrt(static_cast<double>(len2))) +
+                                      0.5));
   k = std::max<i64>(k - 1, 0);
   // Largest k with (2k - 1)^2 len2 <= target.
   while (i128{2 * (k + 1) - 1} * (2 * (k + 1) - 1) * len2 <= target) ++k;

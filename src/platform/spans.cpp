@@ -37,9 +37,8 @@ void SpanSet::Normalise() {
     NormaliseParity();
     return;
   }
-  std::sort(spans_.begin(), spans_.end(), [](const Span& a, const Span& b) {
-    return a.y != b.y ? a.y < b.y : a.x0 < b.x0;
-  });
+  std::sort(spans_.begin(), spans_.end(),
+            [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; });
   std::vector<Span> merged;
   merged.reserve(spans_.size());
   for (const Span& s : spans_) {
@@ -55,9 +54,8 @@ void SpanSet::Normalise() {
 
 void SpanSet::NormaliseParity() {
   // Per row, sweep the run boundaries and keep the stretches covered an odd number of times.
-  std::sort(spans_.begin(), spans_.end(), [](const Span& a, const Span& b) {
-    return a.y != b.y ? a.y < b.y : a.x0 < b.x0;
-  });
+  std::sort(spans_.begin(), spans_.end(),
+            [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; });
   std::vector<Span> out;
   std::vector<std::pair<int, int>> edges;  // (x, +1 start / -1 end)
   for (size_t i = 0; i < spans_.size();) {

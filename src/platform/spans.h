@@ -38,7 +38,7 @@ class SpanSet {
 
   bool empty() const { return spans_.empty(); }
   const std::vector<Span>& spans() const { return spans_; }
-  QRect Bounds() const;  // of a normalised set
+  QRect Bounds() const;               // of a normalised set
   bool Contains(int x, int y) const;  // of a normalised set; for tests and tools
 
  private:

@@ -12,7 +12,9 @@
 namespace nabrilo {
 namespace {
 
-QString ReferenceDir() { return QStringLiteral(NABRILO_REFERENCE_DIR "/gdi"); }
+QString ReferenceDir() {
+  return QStringLiteral(NABRILO_REFERENCE_DIR "/gdi");
+}
 
 std::vector<std::string> Cases() {
   std::vector<std::string> names;
