@@ -14,4 +14,8 @@ if [ "${NABRILO_SKIP_SANITIZERS:-0}" != 1 ]; then
   ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir "$top/build-asan" --output-on-failure -j "$jobs" -LE bench
 fi
+
+if [ "${NABRILO_SKIP_FUZZ:-0}" != 1 ]; then
+  "$top/tests/fuzz/run.sh" "$top/build-fuzz" "${NABRILO_FUZZ_SECONDS:-20}"
+fi
 echo "test: all passed"
