@@ -1,0 +1,89 @@
+// One pointer move in map mode: the live feedback of the chosen map tool. Rubber bands and band
+// outlines are drawn in not-xor, so drawing the previous one again at its recorded place erases
+// it; nothing of the picture is copied or repainted for a preview.
+#include "app/form_main.h"
+#include "map/map_tools.h"
+
+namespace nabrilo {
+
+using namespace map_tools;
+
+namespace {
+
+void Hato_Drag_Step(TForm_Main& f, int x, int y) {
+  Canvas& canvas = f.Picture_Canvas();
+  canvas.SetPenColor(clBlack);
+  canvas.SetPenWidth(1);
+  canvas.SetPenMode(pmNotXor);
+  if (!IsToolTag(f.Point_Tag)) return;
+  f.Hato_Erase_Preview(f.Point_Tag);
+  f.Hato_Preview(f.Point_Tag, f.Down_X, f.Down_Y, x, y);  // records the corners, E among them
+}
+
+void Line_Drag_Step(TForm_Main& f, int x, int y) {
+  Canvas& canvas = f.Picture_Canvas();
+  canvas.SetPenMode(pmNotXor);
+  canvas.SetBrushStyle(bsClear);  // previews are outlines, whatever the fill chosen
+  canvas.SetPenColor(f.ColorBox1->Selected());
+  canvas.SetPenWidth(Drag_Pen_Width(f.R_Group_line->ItemIndex()));
+  const LineTool* tool = Line_Tool(f.Point_Tag);
+  if (!tool) return;
+  if (tool->figure == Figure::Free) {
+    // The free line is drawn for good, from where the press or the previous move left the pen.
+    canvas.SetPenMode(pmCopy);
+    canvas.SetPenColor(f.ColorBox1->Selected());
+    canvas.LineTo(x, y);
+    return;
+  }
+  const TPoint s{f.Down_X, f.Down_Y};
+  Draw_Figure(canvas, tool->figure, s, {f.Last_X, f.Last_Y});
+  Draw_Figure(canvas, tool->figure, s, {x, y});
+}
+
+void Eraser_Drag_Step(TForm_Main& f, int x, int y) {
+  Canvas& canvas = f.Picture_Canvas();
+  const int r = Eraser_Radius(f.R_Group_Keshigomu->ItemIndex());
+  const int last_x = f.Last_X, last_y = f.Last_Y;
+  canvas.SetPenWidth(1);
+  canvas.SetPenMode(pmCopy);
+  canvas.SetPenColor(clWhite);
+  canvas.SetBrushColor(clWhite);
+  canvas.SetBrushStyle(bsSolid);
+  // A white disc one move behind the pointer, which also covers the ring drawn there.
+  canvas.Ellipse(last_x - r, last_y - r, last_x + r, last_y + r);
+  // The white brush in not-xor leaves the inside as it is: only a red ring shows where the
+  // next disc will fall.
+  canvas.SetPenMode(pmNotXor);
+  canvas.SetPenColor(clRed);
+  canvas.Ellipse(x - r, y - r, x + r, y + r);
+}
+
+}  // namespace
+
+void TForm_Main::Map_Drag(int x, int y) {
+  // Every move recomputes the band's vectors from the press point to the previous pointer
+  // position, held or not: the band's direction follows the pointer one move behind.
+  Calc_Haba(Down_X, Down_Y, Last_X, Last_Y, Edit_Haba->Text().toInt());
+  if (Mouse_Held) {
+    switch (R_Group1->ItemIndex()) {
+      case kHatoBank:
+        Hato_Drag_Step(*this, x, y);
+        break;
+      case kLineBank:
+        Line_Drag_Step(*this, x, y);
+        Last_X = x;
+        Last_Y = y;
+        break;
+      case kPartsBank:
+        if (Point_Tag == kEraserTag) Eraser_Drag_Step(*this, x, y);
+        Last_X = x;
+        Last_Y = y;
+        break;
+      default:
+        break;
+    }
+  }
+  Picture_Canvas().SetPenMode(pmCopy);
+}
+
+}  // namespace nabrilo
