@@ -170,12 +170,14 @@ class TForm_Main : public QWidget {
   void _Image1_MouseDown_(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
   void Image1MouseMove(QObject* Sender, TShiftState Shift, int X, int Y);
   void Image1MouseUp(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void Rig_Mouse_Up(int X, int Y);  // the rig-mode part of the release handler
   enum class ArcDirection { Upward, Downward };
   void Draw_Arc(ArcDirection direction);
   void Draw_Arrow_Head(int x1, int y1, int x2, int y2);
   void Trail_Start(int x, int y);
   void Trail_Add(int x, int y);
   void Trail_Restore();
+  bool Trail_Live = false;  // trail pixels are marked and not yet put back
   void Open_Text_Edit(TEdit* edit);
   void Edit_XKeyPress(QObject* Sender, char16_t& Key);
   void Edit_YKeyPress(QObject* Sender, char16_t& Key);

@@ -1,0 +1,54 @@
+// Typing text onto the picture: a small field opens over the press point; Enter draws its text
+// there in the canvas's own font and closes it.
+#include "app/form_main.h"
+#include "interaction/input_method.h"
+#include "platform/cursors.h"
+#include "platform/fonts.h"
+
+namespace nabrilo {
+
+namespace {
+constexpr char16_t kEnter = 13;
+constexpr TColor kFieldColor = clMoneyGreen;  // the colour of Panel_Image
+// The picture stands at (6, 6) in Panel_Image; the field's top-left lies over (x, y - 10).
+constexpr int kFieldDx = 6, kFieldDy = -4, kFieldWidth = 150, kFieldHeight = 15;
+// The typed characters stand two pixels below the field's top edge.
+constexpr int kTextDy = -8;
+}  // namespace
+
+void TForm_Main::Open_Text_Edit(TEdit* edit) {
+  edit->setGeometry(Start_X + kFieldDx, Start_Y + kFieldDy, kFieldWidth, kFieldHeight);
+  edit->setFont(UiFont(12));  // 9 points
+  if (edit->parentWidget() != Panel_Image) {
+    edit->setParent(Panel_Image);  // keeps the bounds, relative to the new parent
+    edit->show();
+  }
+  edit->SetText(QString());
+  edit->setCursor(Qt::IBeamCursor);
+  edit->SetColor(kFieldColor);
+  SetImeMode(edit, TImeMode::imHira);
+  edit->raise();
+  edit->setFocus();
+}
+
+void TForm_Main::Edit_XKeyPress(QObject*, char16_t& Key) {
+  Commit_Text(Edit_X, S_Btn_Default, Key);
+}
+
+void TForm_Main::Edit_YKeyPress(QObject*, char16_t& Key) {
+  Commit_Text(Edit_Y, S2_Btn0, Key);
+}
+
+void TForm_Main::Commit_Text(TEdit* edit, TSpeedButton* no_tool_button, char16_t& Key) {
+  if (Key != kEnter) return;
+  Key = 0;  // consumed: no line break, no beep
+  Picture_Canvas().TextOut(Start_X, Start_Y + kTextDy, edit->Text());
+  edit->SetText(QString());
+  edit->lower();
+  edit->setGeometry(0, 0, 0, 0);
+  no_tool_button->SetDown(true);  // only the look; the text tool stays selected
+  SetScreenCursor(crDefault);
+  Take_Snapshot();
+}
+
+}  // namespace nabrilo
