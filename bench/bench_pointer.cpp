@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
+#include <algorithm>
 #include <chrono>
 #include <memory>
 
@@ -20,11 +21,24 @@ namespace {
 
 constexpr int kFreeLine = 21, kVerticalLine = 23, kEraser = 25, kTrail = 15;
 
+// Counts the paint events of the picture view, to show that the moves really repaint.
+class PaintCounter : public QObject {
+ public:
+  long paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
 // A shown window whose picture is `size` x `size`, with `tag` chosen and a drag under way.
 class Rig {
  public:
   Rig(int size, int tag) : form_(std::make_unique<TForm_Main>()) {
     form_->show();
+    form_->Image1->installEventFilter(&counter_);
     form_->Image1->setGeometry(6, 6, size, size);
     form_->Image1->SetPicture(Bitmap(size, size));
     for (TSpeedButton* b : form_->Panel_Shikake->findChildren<TSpeedButton*>()) {
@@ -49,6 +63,7 @@ class Rig {
     Send(QEvent::MouseButtonPress, 200, 200, Qt::LeftButton);
   }
   TForm_Main& Form() { return *form_; }
+  long Paints() const { return counter_.paints; }
 
  private:
   void Send(QEvent::Type type, int x, int y, Qt::MouseButton button) {
@@ -59,6 +74,7 @@ class Rig {
     QMouseEvent event(type, p, form_->Image1->mapToGlobal(p), button, held, Qt::NoModifier);
     QApplication::sendEvent(form_->Image1, &event);
   }
+  PaintCounter counter_;
   std::unique_ptr<TForm_Main> form_;
 };
 
@@ -67,6 +83,7 @@ void BM_Move(benchmark::State& state) {
   const int tag = static_cast<int>(state.range(0));
   Rig rig(static_cast<int>(state.range(1)), tag);
   int i = 0;
+  const long paints_before = rig.Paints();
   for (auto _ : state) {
     rig.Move(i++);
     if (tag == kTrail) {
@@ -75,6 +92,7 @@ void BM_Move(benchmark::State& state) {
       state.ResumeTiming();
     }
   }
+  state.counters["paints_per_move"] = double(rig.Paints() - paints_before) / std::max(i, 1);
 }
 BENCHMARK(BM_Move)
     ->ArgNames({"tag", "size"})
