@@ -65,7 +65,8 @@ CanvasScriptResult RunCanvasScript(const QString& path, bool write_files) {
       result.picture.emplace(n[0], n[1]);
       continue;
     }
-    if (!result.picture) return fail(QStringLiteral("no canvas yet: the script must begin with new"));
+    if (!result.picture)
+      return fail(QStringLiteral("no canvas yet: the script must begin with new"));
     Canvas& c = result.picture->GetCanvas();
     if (cmd == QLatin1String("pen")) {
       TColor color = 0;

@@ -11,7 +11,7 @@ namespace nabrilo {
 
 struct CanvasScriptResult {
   bool ok = true;
-  QString error;                 // "FILE:LINE: what went wrong" when !ok
+  QString error;                  // "FILE:LINE: what went wrong" when !ok
   std::optional<Bitmap> picture;  // the canvas as it stood at the end
 };
 

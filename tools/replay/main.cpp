@@ -1,18 +1,24 @@
 // nabrilo-replay: runs scenario scripts against the real main window, headless, or canvas
 // scripts against a bare canvas.
-#include <QApplication>
 #include <QTextStream>
 #include <cstdio>
 
 #include "canvas_script.h"
+#include "offscreen_screen.h"
+#include "platform/application.h"
 #include "platform/fonts.h"
 #include "scenario.h"
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  const auto screen_config = nabrilo::UseLargeOffscreenScreen();
+  nabrilo::QuietOffscreenNotes();
+  // The program's own application object: an error raised inside a handler goes to the
+  // standard error box, where a scenario can check it.
+  nabrilo::TApplication app(argc, argv);
+  nabrilo::TApplication::setApplicationName(QStringLiteral("Nabrilo"));
+  nabrilo::TApplication::setApplicationDisplayName(QStringLiteral("Nabrilo"));
   nabrilo::InstallFontAliases();
-  const QStringList args = QApplication::arguments();
+  const QStringList args = nabrilo::TApplication::arguments();
   QTextStream err(stderr);
   if (args.size() == 3 && args[1] == QLatin1String("--canvas")) {
     const nabrilo::CanvasScriptResult r = nabrilo::RunCanvasScript(args[2]);
