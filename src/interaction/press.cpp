@@ -15,7 +15,7 @@ enum class Press {
   RodDone,        // tool none, snapshot of the rod drawn when it was chosen
   Trail,          // Trail_Start at the event's point
   StrokeStart,    // Line_Mode, Start_X/Start_Y and the pen position at the event's point
-  Eraser,         // Line_Mode 1 only
+  Eraser,         // Line_Mode 1; the eraser is under the pointer
   Text,           // Start_X/Start_Y, then the rig text field
 };
 
@@ -111,6 +111,10 @@ void TForm_Main::_Image1_MouseDown_(QObject*, TMouseButton, TShiftState, int X, 
       break;
     case Press::Eraser:
       Line_Mode = 1;
+      // The first disc of the drag falls where the eraser was last seen; moves the gate held back
+      // would leave that somewhere the user never erased, so it starts at the press point.
+      Last_X = X;
+      Last_Y = Y;
       break;
     case Press::Text:
       Start_X = X;

@@ -63,6 +63,22 @@ TEST_F(Pointer, NoRedRingIsLeftAfterAnEraserRelease) {
   }
 }
 
+TEST_F(Pointer, TheEraserStartsAtItsPressNotWhereTheGateLastLetAMoveThrough) {
+  Choose(22);
+  Press(100, 100);
+  Move(200, 100);
+  Release(200, 100);
+  Choose(21);
+  Press(0, 300);  // the moves after this press do not pass the gate
+  Release(0, 300);
+  Choose(25);
+  Move(400, 400);
+  Press(400, 400);
+  Move(410, 400);
+  Release(410, 400);
+  for (int x = 100; x <= 200; ++x) ASSERT_EQ(PixelAt(x, 100), clBlack) << x;
+}
+
 TEST_F(Pointer, EveryStrokeReleaseRecordsExactlyOneSnapshot) {
   Choose(18);
   Press(10, 490);
