@@ -55,7 +55,7 @@ class PointerDelivery : public ::testing::Test {
     ASSERT_TRUE(parsed.has_value()) << line;
     runner.Run(*parsed);
   }
-  ScenarioRunner runner{QString()};
+  ScenarioRunner runner;
 };
 
 TEST_F(PointerDelivery, EachLineIsOneEventWithTheHeldButtonAndThePointerInPlace) {

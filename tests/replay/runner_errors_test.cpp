@@ -28,8 +28,9 @@ class ReplayScripts : public ::testing::Test {
     const ReplayRun run = Run(name, script);
     EXPECT_TRUE(run.finished);
     EXPECT_EQ(run.exit_code, 1);
-    EXPECT_EQ(run.err,
-              QStringLiteral("%1.nbr:%2: %3\n").arg(QLatin1String(name)).arg(line).arg(what));
+    const QString want =
+        QStringLiteral("%1.nbr:%2: %3\n").arg(QLatin1String(name)).arg(line).arg(what);
+    EXPECT_EQ(run.err.toStdString(), want.toStdString());
   }
   QTemporaryDir work;
 };
@@ -107,6 +108,10 @@ TEST_F(ReplayScripts, AGoodScriptSucceedsQuietlyAndSavesWhereItRuns) {
                             "expect-message \"クリップボードにコピーしました\"\n"
                             "clipboard-save copied.bmp\n"
                             "expect-picture rod.bmp\n"
+                            "# the save dialog adds the default extension to a bare name\n"
+                            "answer by_dialog\n"
+                            "click Btn_File\n"
+                            "expect-some-message\n"
                             "expect-no-message\n");
   EXPECT_TRUE(run.finished);
   EXPECT_EQ(run.exit_code, 0);
@@ -118,6 +123,26 @@ TEST_F(ReplayScripts, AGoodScriptSucceedsQuietlyAndSavesWhereItRuns) {
   QImage white(500, 500, QImage::Format_RGB32);
   white.fill(Qt::white);
   EXPECT_NE(rod.convertToFormat(QImage::Format_RGB32), white);  // the rod was drawn and saved
+  EXPECT_EQ(QImage(work.filePath("by_dialog.bmp")).convertToFormat(QImage::Format_RGB32),
+            rod.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(ReplayScripts, PicturesOfEachKindGoOnTheClipboardAsImages) {
+  QImage picture(30, 20, QImage::Format_RGB32);
+  picture.fill(qRgb(0, 0, 255));
+  ASSERT_TRUE(picture.save(work.filePath("blue.png")));
+  ASSERT_TRUE(picture.save(work.filePath("blue.bmp")));
+  ASSERT_TRUE(picture.save(work.filePath("blue.jpg"), "JPEG", 100));
+  const ReplayRun run = Run("kinds",
+                            "clipboard blue.png\nclipboard-save from_png.bmp\n"
+                            "clipboard blue.bmp\nclipboard-save from_bmp.bmp\n"
+                            "clipboard blue.jpg\nclick Btn_ClipBord\nexpect-size 30 20\n"
+                            "clipboard-clear\nclipboard-save nothing.bmp\n");
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_EQ(run.err.toStdString(), "kinds.nbr:9: the clipboard holds no picture\n");
+  EXPECT_EQ(QImage(work.filePath("from_png.bmp")).convertToFormat(QImage::Format_RGB32), picture);
+  EXPECT_EQ(QImage(work.filePath("from_bmp.bmp")).convertToFormat(QImage::Format_RGB32), picture);
+  EXPECT_FALSE(QFile::exists(work.filePath("nothing.bmp")));
 }
 
 }  // namespace

@@ -1,8 +1,23 @@
 # Runs one scenario script with nabrilo-replay in a fresh, empty working directory, so that
-# what the script saves never lands beside it. Called by ctest with -DREPLAY, -DSCRIPT and
-# -DWORK_DIR.
+# what it saves never lands beside it. The directory is first given the pictures the scripts
+# compare with or paste: the files of pictures/ as they are, and every canvas script there
+# (pictures/*.txt) rendered by our canvas. Relative paths in the script then mean the working
+# directory, as they always do. Called by ctest with -DREPLAY, -DSCRIPT and -DWORK_DIR.
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
+get_filename_component(script_dir "${SCRIPT}" DIRECTORY)
+file(GLOB pictures "${script_dir}/pictures/*.png")
+if(pictures)
+  file(COPY ${pictures} DESTINATION "${WORK_DIR}")
+endif()
+file(GLOB canvas_scripts "${script_dir}/pictures/*.txt")
+foreach(canvas ${canvas_scripts})
+  execute_process(COMMAND "${REPLAY}" --canvas "${canvas}" WORKING_DIRECTORY "${WORK_DIR}"
+                  RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "nabrilo-replay --canvas ${canvas} failed (${status})")
+  endif()
+endforeach()
 execute_process(COMMAND "${REPLAY}" "${SCRIPT}" WORKING_DIRECTORY "${WORK_DIR}"
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

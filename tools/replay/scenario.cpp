@@ -1,7 +1,6 @@
 #include "scenario.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <vector>
 
 #include "scenario_runner.h"
@@ -47,7 +46,7 @@ bool RunScenarioFile(const QString& path, QTextStream& err) {
   }
   const std::optional<std::vector<ScriptLine>> script = ReadScript(path, file.readAll(), err);
   if (!script) return false;
-  ScenarioRunner runner(QFileInfo(path).absolutePath());
+  ScenarioRunner runner;
   int at = 0;
   try {
     runner.Start();

@@ -70,7 +70,7 @@ std::optional<ScriptLine> ParseScriptLine(const QString& text, int number) {
                     ParseArgs(tokens.front().text, QLatin1String(command->pattern), words)};
 }
 
-ScenarioRunner::ScenarioRunner(const QString& script_dir) : script_dir_(script_dir) {
+ScenarioRunner::ScenarioRunner() {
   SetDialogs(&dialogs_);
   QCoreApplication::instance()->installEventFilter(&synthetic_);
 }

@@ -3,8 +3,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QInputMethodEvent>
 #include <QMimeData>

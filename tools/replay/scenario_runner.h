@@ -40,8 +40,7 @@ class SyntheticPointerFilter : public QObject {
 
 class ScenarioRunner {
  public:
-  // `script_dir`: where relative expect-picture files are looked for.
-  explicit ScenarioRunner(const QString& script_dir);
+  ScenarioRunner();
   ~ScenarioRunner();
   // Creates and shows the window; throws when it cannot be shown.
   void Start();
@@ -101,7 +100,6 @@ class ScenarioRunner {
   void SendPointer(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton button);
   void PicturePointer(QEvent::Type type, const Args& a);
 
-  QString script_dir_;
   ScriptedDialogs dialogs_;
   std::unique_ptr<TForm_Main> form_;
   SyntheticPointerFilter synthetic_;
