@@ -1,8 +1,9 @@
 # Runs one scenario script with nabrilo-replay in a fresh, empty working directory, so that
 # what it saves never lands beside it. The directory is first given the pictures the scripts
-# compare with or paste: the files of pictures/ as they are, and every canvas script there
-# (pictures/*.txt) rendered by our canvas. Relative paths in the script then mean the working
-# directory, as they always do. Called by ctest with -DREPLAY, -DSCRIPT and -DWORK_DIR.
+# compare with or paste: the files of pictures/ as they are, and the canvas scripts there
+# (pictures/NAME.txt, which saves NAME.bmp) whose picture the script names, rendered by our
+# canvas. Relative paths in the script then mean the working directory, as they always do.
+# Called by ctest with -DREPLAY, -DSCRIPT and -DWORK_DIR.
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 get_filename_component(script_dir "${SCRIPT}" DIRECTORY)
@@ -10,8 +11,14 @@ file(GLOB pictures "${script_dir}/pictures/*.png")
 if(pictures)
   file(COPY ${pictures} DESTINATION "${WORK_DIR}")
 endif()
+file(READ "${SCRIPT}" script_text)
 file(GLOB canvas_scripts "${script_dir}/pictures/*.txt")
 foreach(canvas ${canvas_scripts})
+  get_filename_component(picture "${canvas}" NAME_WLE)
+  string(FIND "${script_text}" "${picture}.bmp" named)
+  if(named EQUAL -1)
+    continue()
+  endif()
   execute_process(COMMAND "${REPLAY}" --canvas "${canvas}" WORKING_DIRECTORY "${WORK_DIR}"
                   RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
