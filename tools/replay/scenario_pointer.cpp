@@ -30,7 +30,8 @@ std::optional<QPoint> OwnPoint(QWidget* control) {
     if (y < area.top() || y > area.bottom()) continue;
     for (int x = area.left(); x <= area.right(); ++x) {
       const QPoint p(x, y);
-      if (window->childAt(control->mapTo(window, p)) == control) return p;
+      QWidget* hit = window->childAt(control->mapTo(window, p));
+      if (hit == control || (hit == nullptr && control == window)) return p;
     }
   }
   return std::nullopt;
