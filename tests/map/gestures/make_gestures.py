@@ -10,7 +10,10 @@ themselves are comment lines "# do ..." that the test performs on the real windo
     # do mode map | bank N | tool N | width W | thickness N | fill N | eraser N | color NAME
     # do press X Y | move X Y | release X Y
 
-The test compares the window's picture with what the canvas draws from the script.
+The test compares the window's picture with what the canvas draws from the script. A few of the
+series are also written as scenarios for nabrilo-replay (tests/scenarios/map_draw_*.nbr), which
+send the same gestures as real pointer events, with the script beside them in
+tests/scenarios/pictures/ to draw the picture they expect.
 
 Run from anywhere: python3 tests/map/gestures/make_gestures.py
 """
@@ -18,6 +21,7 @@ import math
 import os
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+SCENARIOS = os.path.join(HERE, "..", "..", "scenarios")
 
 COLORS = {"clBlack": 0x000000, "clRed": 0x0000FF, "clBlue": 0xFF0000, "clGreen": 0x008000,
           "clPurple": 0x800080}
@@ -39,7 +43,9 @@ class Window:
     """The main window's map-mode state and the calls its gestures make on the picture."""
 
     def __init__(self, title):
+        self.title = title
         self.out = ["# " + title, "new 500 500"]
+        self.scenario = []
         self.map_mode = False
         self.bank, self.tag, self.width = 0, 0, 20
         self.thickness, self.fill, self.eraser, self.color = 1, 1, 0, 0
@@ -80,35 +86,45 @@ class Window:
 
     def mode_map(self):
         self.do("mode map")
+        self.scenario.append("click Btn_Shikake_Or_Point")
         self.map_mode = True
         self.bank, self.tag = 0, 0
 
     def choose_bank(self, bank):
         self.do("bank %d" % bank)
+        self.scenario.append("item R_Group1 %d" % bank)
         self.bank, self.tag, self.held = bank, 0, False
 
     def choose_tool(self, tag):
         self.do("tool %d" % (tag - 100 if tag else 0))
+        self.scenario.append("click S2_Btn%d" % (tag - 100 if tag else 0))
         self.tag = tag
 
     def choose_width(self, w):
         self.do("width %d" % w)
+        steps = (w - self.width) // 5
+        if steps:
+            self.scenario.append("updown %s %d" % ("up" if steps > 0 else "down", abs(steps)))
         self.width = w
 
     def choose_thickness(self, i):
         self.do("thickness %d" % i)
+        self.scenario.append("item R_Group_line %d" % i)
         self.thickness = i
 
     def choose_fill(self, i):
         self.do("fill %d" % i)
+        self.scenario.append("item R_Group2 %d" % i)
         self.fill = i
 
     def choose_eraser(self, i):
         self.do("eraser %d" % i)
+        self.scenario.append("item R_Group_Keshigomu %d" % i)
         self.eraser = i
 
     def choose_color(self, name):
         self.do("color " + name)
+        self.scenario.append("color " + name)
         self.color = COLORS[name]
 
     # -- breakwater vectors --
@@ -219,6 +235,7 @@ class Window:
     # -- the gestures --
     def press(self, x, y):
         self.do("press %d %d" % (x, y))
+        self.scenario.append("press %d %d" % (x, y))
         self.held = True
         self.moveto((x, y))
         self.down = (x, y)
@@ -229,6 +246,7 @@ class Window:
 
     def move(self, x, y):
         self.do("move %d %d" % (x, y))
+        self.scenario.append("move %d %d" % (x, y))
         p = (x, y)
         self.calc_haba(self.down, self.corners[0], self.width)
         if self.held and self.bank == 0:
@@ -273,6 +291,7 @@ class Window:
 
     def release(self, x, y):
         self.do("release %d %d" % (x, y))
+        self.scenario.append("release %d %d" % (x, y))
         if self.held:
             self.commit(x, y)
         self.held = False
@@ -338,9 +357,23 @@ class Window:
             return
         self.release(*(release or points[-1]))
 
-    def write(self, name):
+    def write(self, name, scenario=False):
         with open(os.path.join(HERE, name + ".txt"), "w") as f:
             f.write("\n".join(self.out) + "\n")
+        if not scenario:
+            return
+        case = "map_draw_" + name
+        with open(os.path.join(SCENARIOS, "pictures", case + ".txt"), "w") as f:
+            f.write("\n".join(self.out + ["save %s.bmp" % case]) + "\n")
+        with open(os.path.join(SCENARIOS, case + ".nbr"), "w") as f:
+            f.write("# %s, as real pointer events; pictures/%s.txt draws the picture expected.\n"
+                    "# Written by tests/map/gestures/make_gestures.py.\n" % (self.title.capitalize(), case))
+            f.write("\n".join(self.scenario + ["expect-picture %s.bmp" % case]) + "\n")
+
+
+# The series also written as scenarios: those the reference scenarios do not draw.
+SCENARIO_BANDS = {(102, 25), (106, 20), (108, 100)}
+SCENARIO_LINE_TOOLS = {102, 103, 104, 106, 108, 109}
 
 
 # The breakwater gestures: the four axis directions, four diagonals (one released away from its
@@ -370,7 +403,7 @@ def breakwaters(tag, width):
     w.press(400, 120)
     w.release(400, 120)
     w.drag([(60, 150), (100, 180), (140, 150)], release=False)
-    w.write("hato_%d_w%d" % (tag, width))
+    w.write("hato_%d_w%d" % (tag, width), scenario=(tag, width) in SCENARIO_BANDS)
 
 
 def red_snake(w):
@@ -411,7 +444,7 @@ def line_tool(tag):
     w.choose_thickness(2)
     w.choose_color("clPurple")
     w.drag([(300, 470), (340, 440), (360, 400)], release=False)
-    w.write("line_%d" % tag)
+    w.write("line_%d" % tag, scenario=tag in SCENARIO_LINE_TOOLS)
 
 
 # The eraser of either size dragged across a closed band and a red line, through moves that
@@ -429,7 +462,7 @@ def eraser(size):
     w.drag([(100, 180), (120, 200), (140, 220), (140, 220), (160, 240), (200, 250)],
            release=(210, 250))
     w.drag([(300, 190), (320, 210), (340, 230)], release=False)
-    w.write("eraser_%s" % ["small", "large"][size])
+    w.write("eraser_%s" % ["small", "large"][size], scenario=size == 1)
 
 
 # The rectangle rubber band of the example: pressed at (50, 50), moved to (80, 90) and then
