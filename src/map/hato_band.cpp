@@ -39,6 +39,11 @@ std::optional<HatoStyle> Hato_Style(int tag) {
   return kHatoStyles[tag - map_tools::kFirstTag];
 }
 
+// K: the quarter or three-quarter width vector, for the tools with an inner line.
+TPoint Inner_Vector(const TForm_Main& f, Inner inner) {
+  return inner == Inner::Quarter ? TPoint{f.Haba1_DX, f.Haba1_DY} : TPoint{f.Haba3_DX, f.Haba3_DY};
+}
+
 TPoint operator+(TPoint a, TPoint b) {
   return {a.x + b.x, a.y + b.y};
 }
@@ -105,8 +110,7 @@ void TForm_Main::Hato_Preview(int tag, int start_x, int start_y, int x, int y) {
   const TPoint s{start_x, start_y};
   const TPoint e{x, y};
   const TPoint h{Haba_DX, Haba_DY};
-  const TPoint k =
-      style->inner == Inner::Quarter ? TPoint{Haba1_DX, Haba1_DY} : TPoint{Haba3_DX, Haba3_DY};
+  const TPoint k = Inner_Vector(*this, style->inner);
   const Corners corners = {e, e + h, s + h, e + k, s + k};
   Draw_Outline(Picture_Canvas(), *style, s, corners);
   Last_X = corners[0].x;
@@ -134,8 +138,7 @@ void TForm_Main::Hato_Fill(int tag, int start_x, int start_y, int x, int y) {
   canvas.Polygon(band);
   if (style->inner != Inner::None) {
     // Its side from E + K to S + K is the inner line; the others lie on the band's outline.
-    const TPoint k =
-        style->inner == Inner::Quarter ? TPoint{Haba1_DX, Haba1_DY} : TPoint{Haba3_DX, Haba3_DY};
+    const TPoint k = Inner_Vector(*this, style->inner);
     const std::array inner = {s, e, e + k, s + k};
     canvas.Polygon(inner);
   }

@@ -1,6 +1,8 @@
 // The map-mode parts of the press and the release: the press records where a gesture began (and
 // stamps the parts-bank symbols at once); the release draws the finished figure in copy mode and
 // records it for undo.
+#include <iterator>
+
 #include "app/form_main.h"
 #include "map/map_tools.h"
 
