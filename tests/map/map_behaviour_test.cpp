@@ -146,6 +146,30 @@ TEST_F(MapBehaviour, LineBankRubberBandsLeaveNoTrace) {
   }
 }
 
+// The rectangle example: pressed at (50, 50), moved to (80, 90), then to (120, 70). The second
+// move erases the band to (80, 90), so only the outline to (120, 70) shows while held; the
+// release draws that rectangle for good (太, 塗りつぶし 無 as at start).
+TEST_F(MapBehaviour, RectangleExampleShowsOnlyTheLastRubberBand) {
+  Choose("bank 1");
+  Choose("tool 7");
+  Press(*form, 50, 50);
+  Move(*form, 80, 90);
+  Move(*form, 120, 70);
+  Bitmap held(500, 500);
+  Canvas& c = held.GetCanvas();
+  c.SetPenMode(pmNotXor);
+  c.SetPenWidth(2);
+  c.SetBrushStyle(bsClear);
+  c.Rectangle(50, 50, 120, 70);
+  EXPECT_EQ(Differing(held), 0);
+  Release(*form, 120, 70);
+  Bitmap released(500, 500);
+  released.GetCanvas().SetPenWidth(2);
+  released.GetCanvas().SetBrushStyle(bsClear);
+  released.GetCanvas().Rectangle(50, 50, 120, 70);
+  EXPECT_EQ(Differing(released), 0);
+}
+
 enum class Ends { Start, Closed, Both };
 struct HatoTool {
   int tag;
