@@ -148,8 +148,8 @@ BENCHMARK(BM_TrailRestore)->ArgName("size")->Arg(500)->Arg(4000);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
   nabrilo::InstallFontAliases();
+  QApplication app(argc, argv);
   nabrilo::ScriptedDialogs dialogs;
   nabrilo::SetDialogs(&dialogs);
   benchmark::Initialize(&argc, argv);

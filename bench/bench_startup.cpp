@@ -27,10 +27,10 @@ class ExitOnFirstPaint : public QObject {
 };
 
 int RunChild(int argc, char** argv, bool form) {
+  if (form) nabrilo::InstallFontAliases();  // before the application object, as the program does
   nabrilo::TApplication app(argc, argv);
   ExitOnFirstPaint watcher;
   if (form) {
-    nabrilo::InstallFontAliases();
     auto* window = new nabrilo::TForm_Main;
     window->installEventFilter(&watcher);
     window->show();

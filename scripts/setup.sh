@@ -8,7 +8,7 @@ shift || true
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libfontconfig-dev
   libturbojpeg0-dev libjpeg62-turbo-dev
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev

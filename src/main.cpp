@@ -10,10 +10,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Nabrilo needs a desktop: no DISPLAY or WAYLAND_DISPLAY is set.\n");
     return 1;
   }
+  nabrilo::InstallFontAliases();
   nabrilo::TApplication app(argc, argv);
   nabrilo::TApplication::setApplicationName(QStringLiteral("Nabrilo"));
   nabrilo::TApplication::setApplicationDisplayName(QStringLiteral("Nabrilo"));
-  nabrilo::InstallFontAliases();
   nabrilo::TForm_Main form;
   form.show();
   return nabrilo::TApplication::exec();

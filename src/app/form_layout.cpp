@@ -1,15 +1,16 @@
 // The header, the drawing surface and the non-visual parts of the main window, as designed.
-#include <QImageReader>
 
 #include "app/form_build.h"
 #include "app/form_main.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
+#include "platform/raw_picture.h"
 
 namespace nabrilo {
 
 QImage Artwork(const QString& path) {
-  return QImageReader(path).read();
+  const std::optional<RawPicture> picture = LoadRawPicture(path);
+  return picture ? picture->image : QImage();
 }
 
 namespace {
@@ -92,7 +93,7 @@ void Build_Non_Visual(TForm_Main& f) {
   f.ImageList1 = new TImageList(32, 32);
   for (int n = 0; n < 27; ++n) {
     f.ImageList1->Add(
-        Artwork(QStringLiteral(":/imagelist/%1.png").arg(n, 2, 10, QLatin1Char('0'))));
+        Artwork(QStringLiteral(":/imagelist/%1.nbrp").arg(n, 2, 10, QLatin1Char('0'))));
   }
 }
 

@@ -81,7 +81,7 @@ void Build_Speed_Buttons(TForm_Main& f, QWidget* panel, const SpeedButtonSpec (&
     b->SetTag(s.tag);
     b->SetGroupIndex(group_index);
     b->SetLayout(s.layout);
-    b->SetGlyph(Artwork(QStringLiteral(":/glyphs/%1.png").arg(QLatin1String(s.name))));
+    b->SetGlyph(Artwork(QStringLiteral(":/glyphs/%1.nbrp").arg(QLatin1String(s.name))));
     f.*s.field = b;
   }
 }

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QScreen>
 #include <vector>
 
@@ -47,7 +48,7 @@ void Report_Failure(const Fn& step) {
 TForm_Main::TForm_Main(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form_Main"));
   setWindowTitle(QStringLiteral("Nabrilo"));
-  setWindowIcon(QIcon(QStringLiteral(":/icon/nabrilo.png")));
+  setWindowIcon(QIcon(QPixmap::fromImage(Artwork(QStringLiteral(":/icon/nabrilo.nbrp")))));
   setFont(UiFont(15));
   resize(kClientWidth, kClientHeight);
   setMinimumSize(kClientWidth, kClientHeight);

@@ -2,8 +2,9 @@
 
 #include <QBitmap>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <map>
+
+#include "platform/raw_picture.h"
 
 namespace nabrilo {
 
@@ -16,15 +17,6 @@ std::map<int, QCursor>& Table() {
 }
 
 int g_screen_cursor = crDefault;
-
-std::optional<QPoint> ParseHotSpot(const QString& text) {
-  const QStringList parts = text.split(QLatin1Char(','));
-  if (parts.size() != 2) return std::nullopt;
-  bool ok_x = false, ok_y = false;
-  const QPoint p(parts[0].trimmed().toInt(&ok_x), parts[1].trimmed().toInt(&ok_y));
-  if (!ok_x || !ok_y) return std::nullopt;
-  return p;
-}
 
 }  // namespace
 
@@ -47,12 +39,11 @@ QCursor CursorFromImage(const QImage& image, QPoint hot_spot) {
 }
 
 std::optional<QCursor> LoadCursorResource(const QString& name) {
-  QImageReader reader(QStringLiteral(":/cursors/%1.png").arg(name));
-  const QImage image = reader.read();
-  if (image.isNull() || image.size() != QSize(32, 32)) return std::nullopt;
-  const std::optional<QPoint> hot_spot = ParseHotSpot(image.text(QStringLiteral("HotSpot")));
-  if (!hot_spot || !image.rect().contains(*hot_spot)) return std::nullopt;
-  return CursorFromImage(image, *hot_spot);
+  const std::optional<RawPicture> picture =
+      LoadRawPicture(QStringLiteral(":/cursors/%1.nbrp").arg(name));
+  if (!picture || picture->image.size() != QSize(32, 32)) return std::nullopt;
+  if (!picture->image.rect().contains(picture->hot_spot)) return std::nullopt;
+  return CursorFromImage(picture->image, picture->hot_spot);
 }
 
 void SetCursorEntry(int number, std::optional<QCursor> cursor) {

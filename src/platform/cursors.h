@@ -2,7 +2,7 @@
 // The screen-cursor table: cursors installed under numbers, and one screen cursor number that
 // applies to the whole application while it is not 0. Number 0 is the default arrow and -4 the
 // text I-beam; both are always there. Named cursors are 32 × 32 monochrome pictures embedded in
-// the program (":/cursors/NAME.png", hot spot in the picture's "HotSpot" text as "x,y").
+// the program (":/cursors/NAME.nbrp", a raw picture with its hot spot).
 
 #include <QCursor>
 #include <QImage>

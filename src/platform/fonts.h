@@ -10,7 +10,8 @@ namespace nabrilo {
 
 inline const QString kUiFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
 
-// Maps the UI family name to IPA PGothic; call once after the application object exists.
+// Maps the UI family name to IPA PGothic and limits the fonts to the IPA Gothic faces. Call it
+// before the application object is created, so that no font has been looked up yet.
 void InstallFontAliases();
 
 // The UI face at a character height in pixels, not antialiased.

@@ -25,8 +25,9 @@ QImage FitInto(const QImage& picture, QSize size);
 
 // A picture written by one of the parts below, with its path inside the resources.
 struct Output {
-  QString path;  // "cursors/Cursor_001.png"
+  QString path;  // "cursors/Cursor_001.nbrp"
   QImage image;
+  QPoint hot_spot;  // cursors only
 };
 std::vector<Output> Cursors();
 std::vector<Output> Glyphs();

@@ -2,11 +2,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QTextStream>
 #include <cstdio>
 
 #include "artwork.h"
+#include "platform/raw_picture.h"
 #include "rig/rig_parts.h"
 
 namespace nabrilo::artwork {
@@ -14,7 +14,7 @@ namespace nabrilo::artwork {
 Output WindowIcon() {
   // The spinning-reel rod, shrunk from the picture it is drawn on.
   const QImage rod = Render(240, 500, [](Canvas& c) { DrawRodSpinning(c, 0, 0); });
-  return {QStringLiteral("icon/nabrilo.png"), FitInto(rod, QSize(32, 32))};
+  return {QStringLiteral("icon/nabrilo.nbrp"), FitInto(rod, QSize(32, 32)), {}};
 }
 
 namespace {
@@ -22,10 +22,10 @@ namespace {
 bool Write(const QDir& dir, const Output& o, QTextStream& qrc) {
   const QString path = dir.filePath(o.path);
   QDir().mkpath(QFileInfo(path).absolutePath());
-  QImageWriter writer(path, "png");
-  if (!writer.write(o.image)) {
-    std::fprintf(stderr, "nabrilo-artwork: cannot write %s: %s\n", qPrintable(path),
-                 qPrintable(writer.errorString()));
+  QFile file(path);
+  const QByteArray bytes = EncodeRawPicture(o.image, o.hot_spot);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+    std::fprintf(stderr, "nabrilo-artwork: cannot write %s\n", qPrintable(path));
     return false;
   }
   qrc << "    <file>" << o.path << "</file>\n";

@@ -55,10 +55,8 @@ Drawing CursorDrawing(const CursorSpec& s) {
 std::vector<Output> Cursors() {
   std::vector<Output> out;
   for (const CursorSpec& s : kCursors) {
-    QImage image = Render(32, 32, CursorDrawing(s));
-    image.setText(QStringLiteral("HotSpot"), QStringLiteral("%1,%2").arg(s.hot_x).arg(s.hot_y));
-    out.push_back(
-        {QStringLiteral("cursors/Cursor_%1.png").arg(s.number, 3, 10, QLatin1Char('0')), image});
+    out.push_back({QStringLiteral("cursors/Cursor_%1.nbrp").arg(s.number, 3, 10, QLatin1Char('0')),
+                   Render(32, 32, CursorDrawing(s)), QPoint(s.hot_x, s.hot_y)});
   }
   return out;
 }

@@ -132,9 +132,10 @@ QImage GlyphPicture(const GlyphSpec& g) {
 std::vector<Output> Glyphs() {
   std::vector<Output> out;
   for (const GlyphSpec& g : kGlyphs) {
-    out.push_back({QStringLiteral("glyphs/%1.png").arg(QLatin1String(g.button)), GlyphPicture(g)});
+    out.push_back(
+        {QStringLiteral("glyphs/%1.nbrp").arg(QLatin1String(g.button)), GlyphPicture(g), {}});
   }
-  out.push_back({QStringLiteral("glyphs/S2_Btn0.png"), Render(32, 32, DrawPointerArrow)});
+  out.push_back({QStringLiteral("glyphs/S2_Btn0.nbrp"), Render(32, 32, DrawPointerArrow), {}});
   return out;
 }
 

@@ -126,7 +126,8 @@ QImage Picture(int n) {
 std::vector<Output> ImageList() {
   std::vector<Output> out;
   for (int n = 0; n < 27; ++n) {
-    out.push_back({QStringLiteral("imagelist/%1.png").arg(n, 2, 10, QLatin1Char('0')), Picture(n)});
+    out.push_back(
+        {QStringLiteral("imagelist/%1.nbrp").arg(n, 2, 10, QLatin1Char('0')), Picture(n), {}});
   }
   return out;
 }

@@ -14,10 +14,10 @@ int main(int argc, char** argv) {
   nabrilo::QuietOffscreenNotes();
   // The program's own application object: an error raised inside a handler goes to the
   // standard error box, where a scenario can check it.
+  nabrilo::InstallFontAliases();
   nabrilo::TApplication app(argc, argv);
   nabrilo::TApplication::setApplicationName(QStringLiteral("Nabrilo"));
   nabrilo::TApplication::setApplicationDisplayName(QStringLiteral("Nabrilo"));
-  nabrilo::InstallFontAliases();
   const QStringList args = nabrilo::TApplication::arguments();
   QTextStream err(stderr);
   if (args.size() == 3 && args[1] == QLatin1String("--canvas")) {
