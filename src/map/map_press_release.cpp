@@ -1,8 +1,6 @@
 // The map-mode parts of the press and the release: the press records where a gesture began (and
 // stamps the parts-bank symbols at once); the release draws the finished figure in copy mode and
 // records it for undo.
-#include <iterator>
-
 #include "app/form_main.h"
 #include "map/map_tools.h"
 
@@ -12,18 +10,38 @@ using namespace map_tools;
 
 namespace {
 
-// The parts-bank stamps of tags 101 to 107.
-constexpr void (TForm_Main::*kMapStamps[])(int, int) = {
-    &TForm_Main::Stamp_Tetrapod_1,   &TForm_Main::Stamp_Tetrapod_2, &TForm_Main::Stamp_Sankaku_Nami,
-    &TForm_Main::Stamp_Shikaku_Nami, &TForm_Main::Stamp_Sunahama,   &TForm_Main::Stamp_Iwaba,
-    &TForm_Main::Stamp_Chushajo,
-};
-constexpr int kLastStampTag = kFirstTag + static_cast<int>(std::size(kMapStamps)) - 1;
+// Stamps the parts-bank symbol of `tag` at (x, y); false for the tags that stamp none.
+bool Stamp_Symbol(TForm_Main& f, int tag, int x, int y) {
+  switch (tag) {
+    case 101:
+      f.Stamp_Tetrapod_1(x, y);
+      return true;
+    case 102:
+      f.Stamp_Tetrapod_2(x, y);
+      return true;
+    case 103:
+      f.Stamp_Sankaku_Nami(x, y);
+      return true;
+    case 104:
+      f.Stamp_Shikaku_Nami(x, y);
+      return true;
+    case 105:
+      f.Stamp_Sunahama(x, y);
+      return true;
+    case 106:
+      f.Stamp_Iwaba(x, y);
+      return true;
+    case 107:
+      f.Stamp_Chushajo(x, y);
+      return true;
+    default:
+      return false;
+  }
+}
 
 void Parts_Press(TForm_Main& f, int x, int y) {
-  if (f.Point_Tag >= kFirstTag && f.Point_Tag <= kLastStampTag) {
-    // Stamps sit at the screen pointer, which the press handler turned into Press_X, Press_Y.
-    (f.*kMapStamps[f.Point_Tag - kFirstTag])(f.Press_X, f.Press_Y);
+  // Stamps sit at the screen pointer, which the press handler turned into Press_X, Press_Y.
+  if (Stamp_Symbol(f, f.Point_Tag, f.Press_X, f.Press_Y)) {
     f.Take_Snapshot();
   } else if (f.Point_Tag == kTextTag) {
     f.Start_X = x;
