@@ -21,7 +21,7 @@ using i128 = __int128;
 
 // Beyond this many doubled units a quarter is sampled instead of walked point by point: such a
 // figure is mostly outside any picture, and the walk would take too long.
-constexpr i64 kWalkLimit = i64{1} << 22;
+constexpr i64 kWalkLimit = i64{1} << 20;
 constexpr int kSamples = 1 << 14;
 
 // The first quarter on doubled coordinates relative to the centre, y down: from the bottom

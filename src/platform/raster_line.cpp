@@ -111,8 +111,19 @@ void WideLine(SpanSet& out, Pt a, Pt b, int width) {
 }
 
 void Polyline(SpanSet& out, std::span<const Pt> points, int width, bool closed) {
-  for (size_t i = 0; i + 1 < points.size(); ++i) PenLine(out, points[i], points[i + 1], width);
-  if (closed && !points.empty()) PenLine(out, points.back(), points.front(), width);
+  // A segment whose reach lies wholly outside the picture adds nothing: skip it, so that a huge
+  // figure costs what its visible part costs.
+  const QRect& clip = out.clip();
+  const i64 reach = width;
+  auto segment = [&](Pt a, Pt b) {
+    if (std::max(a.x, b.x) + reach < clip.left() || std::min(a.x, b.x) - reach > clip.right() ||
+        std::max(a.y, b.y) + reach < clip.top() || std::min(a.y, b.y) - reach > clip.bottom()) {
+      return;
+    }
+    PenLine(out, a, b, width);
+  };
+  for (size_t i = 0; i + 1 < points.size(); ++i) segment(points[i], points[i + 1]);
+  if (closed && !points.empty()) segment(points.back(), points.front());
 }
 
 }  // namespace nabrilo::raster
