@@ -3,79 +3,36 @@
 // causes, on the start picture and on a 4000 x 4000 one. BM_MoveLargeOverSmall times both sizes
 // in the same run and reports the ratio of their costs (goal: at most 1.2). BM_TrailRestore
 // reports the cost of putting back a full trail of 10 000 entries.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
-#include <QCursor>
-#include <QMouseEvent>
-#include <algorithm>
-#include <chrono>
-#include <memory>
-
-#include "app/form_main.h"
-#include "platform/fonts.h"
-#include "platform/user_dialogs.h"
+#include "window_drag.h"
 
 namespace nabrilo {
 namespace {
 
 constexpr int kFreeLine = 21, kVerticalLine = 23, kEraser = 25, kTrail = 15;
 
-// Counts the paint events of the picture view, to show that the moves really repaint.
-class PaintCounter : public QObject {
- public:
-  long paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
-
-// A shown window whose picture is `size` x `size`, with `tag` chosen and a drag under way.
+// A drag with rig tool `tag` on a `size` × `size` picture. Moves zigzag between two points so
+// that every move draws about as much as the one before.
 class Rig {
  public:
-  Rig(int size, int tag) : form_(std::make_unique<TForm_Main>()) {
-    form_->show();
-    form_->Image1->installEventFilter(&counter_);
-    form_->Image1->setGeometry(6, 6, size, size);
-    form_->Image1->SetPicture(Bitmap(size, size));
-    for (TSpeedButton* b : form_->Panel_Shikake->findChildren<TSpeedButton*>()) {
-      if (b->Tag() == tag) b->click();
-    }
-    QCoreApplication::processEvents();
-    Send(QEvent::MouseButtonPress, 200, 200, Qt::LeftButton);
-  }
-  ~Rig() { Send(QEvent::MouseButtonRelease, 200, 200, Qt::LeftButton); }
-
-  // One move, and the repaint of what it drew. Step i zigzags between two points so that every
-  // move draws about as much as the one before.
-  void Move(int i) {
-    const int d = (i & 1) ? 40 : -40;
-    Send(QEvent::MouseMove, 200 + d, 200 + d / 2, Qt::NoButton);
-    QCoreApplication::processEvents();
-  }
+  Rig(int size, int tag)
+      : drag_(size, [tag](TForm_Main& f) {
+          for (TSpeedButton* b : f.Panel_Shikake->findChildren<TSpeedButton*>()) {
+            if (b->Tag() == tag) b->click();
+          }
+        }) {}
+  void Move(int i) { drag_.Move((i & 1) ? 40 : -40); }
+  double TimedMove(int i) { return drag_.TimedMove((i & 1) ? 40 : -40); }
   // The trail stops recording when full; start a new one before that.
   void KeepTrailRecording() {
-    if (form_->Trail_Count < TForm_Main::kTrailCapacity - 2) return;
-    Send(QEvent::MouseButtonRelease, 200, 200, Qt::LeftButton);
-    Send(QEvent::MouseButtonPress, 200, 200, Qt::LeftButton);
+    if (drag_.Form().Trail_Count < TForm_Main::kTrailCapacity - 2) return;
+    drag_.Release();
+    drag_.Press();
   }
-  TForm_Main& Form() { return *form_; }
-  long Paints() const { return counter_.paints; }
+  TForm_Main& Form() { return drag_.Form(); }
+  long Paints() const { return drag_.Paints(); }
 
  private:
-  void Send(QEvent::Type type, int x, int y, Qt::MouseButton button) {
-    const QPoint p(x, y);
-    if (type == QEvent::MouseButtonPress) QCursor::setPos(form_->Image1->mapToGlobal(p));
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, p, form_->Image1->mapToGlobal(p), button, held, Qt::NoModifier);
-    QApplication::sendEvent(form_->Image1, &event);
-  }
-  PaintCounter counter_;
-  std::unique_ptr<TForm_Main> form_;
+  bench::WindowDrag drag_;
 };
 
 // Arguments: tag, picture size.
@@ -98,12 +55,6 @@ BENCHMARK(BM_Move)
     ->ArgNames({"tag", "size"})
     ->ArgsProduct({{kFreeLine, kVerticalLine, kEraser, kTrail}, {500, 4000}});
 
-double SecondsFor(Rig& rig, int i) {
-  const auto start = std::chrono::steady_clock::now();
-  rig.Move(i);
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Argument: tag. Alternates the two pictures so that both see the same machine state.
 void BM_MoveLargeOverSmall(benchmark::State& state) {
   const int tag = static_cast<int>(state.range(0));
@@ -111,8 +62,8 @@ void BM_MoveLargeOverSmall(benchmark::State& state) {
   double small_s = 0, large_s = 0;
   int i = 0;
   for (auto _ : state) {
-    small_s += SecondsFor(small, i);
-    large_s += SecondsFor(large, i);
+    small_s += small.TimedMove(i);
+    large_s += large.TimedMove(i);
     ++i;
     if (tag == kTrail) {
       small.KeepTrailRecording();
@@ -147,14 +98,5 @@ BENCHMARK(BM_TrailRestore)->ArgName("size")->Arg(500)->Arg(4000);
 }  // namespace nabrilo
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  nabrilo::InstallFontAliases();
-  QApplication app(argc, argv);
-  nabrilo::ScriptedDialogs dialogs;
-  nabrilo::SetDialogs(&dialogs);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  nabrilo::SetDialogs(nullptr);
-  return 0;
+  return nabrilo::bench::RunWindowBenchmarks(argc, argv);
 }

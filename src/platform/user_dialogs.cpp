@@ -20,14 +20,19 @@ UserDialogs& Dialogs() {
 
 void SetDialogs(UserDialogs* dialogs) { g_dialogs = dialogs; }
 
-std::optional<QString> ScriptedDialogs::OpenPicture(const QString& filter) {
-  last_open_filter = filter;
+std::optional<QString> ScriptedDialogs::NextAnswer(const QString& filter) {
   if (answers.empty()) {
     unanswered << filter;
     return std::nullopt;
   }
   std::optional<QString> a = answers.front();
   answers.pop_front();
+  return a;
+}
+
+std::optional<QString> ScriptedDialogs::OpenPicture(const QString& filter) {
+  last_open_filter = filter;
+  const std::optional<QString> a = NextAnswer(filter);
   if (!a) return std::nullopt;
   return Absolute(*a);
 }
@@ -36,12 +41,7 @@ std::optional<QString> ScriptedDialogs::SavePicture(const QString& filter,
                                                     const QString& default_extension) {
   last_save_filter = filter;
   last_save_extension = default_extension;
-  if (answers.empty()) {
-    unanswered << filter;
-    return std::nullopt;
-  }
-  std::optional<QString> a = answers.front();
-  answers.pop_front();
+  const std::optional<QString> a = NextAnswer(filter);
   if (!a) return std::nullopt;
   // As the save dialog does: a name typed without an extension gets the default one.
   QString name = *a;

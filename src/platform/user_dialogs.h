@@ -65,6 +65,10 @@ class ScriptedDialogs : public UserDialogs {
   std::deque<std::optional<QString>> answers;
   QStringList unanswered;         // dialogs that found no answer queued (filters)
   QString last_open_filter, last_save_filter, last_save_extension;
+
+ private:
+  // The answer queued for the next dialog; a dialog with none is noted and cancelled.
+  std::optional<QString> NextAnswer(const QString& filter);
 };
 
 }  // namespace nabrilo
