@@ -20,31 +20,31 @@ UserDialogs& Dialogs() {
 
 void SetDialogs(UserDialogs* dialogs) { g_dialogs = dialogs; }
 
-std::optional<QString> ScriptedDialogs::NextAnswer(const QString& filter) {
+bool ScriptedDialogs::NextAnswer(const QString& filter, QString* name) {
   if (answers.empty()) {
     unanswered << filter;
-    return std::nullopt;
+    return false;
   }
-  std::optional<QString> a = answers.front();
+  const bool accepted = answers.front().has_value();
+  if (accepted) *name = *answers.front();
   answers.pop_front();
-  return a;
+  return accepted;
 }
 
 std::optional<QString> ScriptedDialogs::OpenPicture(const QString& filter) {
   last_open_filter = filter;
-  const std::optional<QString> a = NextAnswer(filter);
-  if (!a) return std::nullopt;
-  return Absolute(*a);
+  QString name;
+  if (!NextAnswer(filter, &name)) return std::nullopt;
+  return Absolute(name);
 }
 
 std::optional<QString> ScriptedDialogs::SavePicture(const QString& filter,
                                                     const QString& default_extension) {
   last_save_filter = filter;
   last_save_extension = default_extension;
-  const std::optional<QString> a = NextAnswer(filter);
-  if (!a) return std::nullopt;
+  QString name;
+  if (!NextAnswer(filter, &name)) return std::nullopt;
   // As the save dialog does: a name typed without an extension gets the default one.
-  QString name = *a;
   if (!default_extension.isEmpty() && QFileInfo(name).suffix().isEmpty()) {
     name += QLatin1Char('.') + default_extension;
   }

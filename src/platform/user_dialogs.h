@@ -67,8 +67,9 @@ class ScriptedDialogs : public UserDialogs {
   QString last_open_filter, last_save_filter, last_save_extension;
 
  private:
-  // The answer queued for the next dialog; a dialog with none is noted and cancelled.
-  std::optional<QString> NextAnswer(const QString& filter);
+  // Takes the answer queued for the next dialog into `name`; false for a cancel, or when no
+  // answer was queued (which is noted).
+  bool NextAnswer(const QString& filter, QString* name);
 };
 
 }  // namespace nabrilo
