@@ -10,12 +10,6 @@
 namespace nabrilo::testing {
 namespace {
 
-QImage White500() {
-  QImage white(500, 500, QImage::Format_RGB32);
-  white.fill(Qt::white);
-  return white;
-}
-
 TEST_F(FormTest, SwitchingModesStartsANewPictureAndMarksOnlyTheRigOne) {
   form->Picture_Canvas().SetPixel(100, 100, clRed);
   form->Undo_State = 2;
@@ -26,7 +20,7 @@ TEST_F(FormTest, SwitchingModesStartsANewPictureAndMarksOnlyTheRigOne) {
   Click(form->Btn_Shikake_Or_Point);  // into map mode
   EXPECT_EQ(form->Btn_Shikake_Or_Point->Caption(), "ポイント");
   EXPECT_FALSE(form->Is_Rig_Mode());
-  EXPECT_EQ(form->Image1->Picture().Image(), White500());
+  EXPECT_EQ(form->Image1->Picture().Image(), WhitePicture(500, 500));
   EXPECT_EQ(form->Image1->geometry(), QRect(6, 6, 500, 500));
   EXPECT_EQ(form->Undo_State, 0u);
   EXPECT_FALSE(form->Btn_Undo_1->isEnabled());
@@ -53,7 +47,7 @@ TEST_F(FormTest, SwitchingModesStartsANewPictureAndMarksOnlyTheRigOne) {
   expected.GetCanvas().TextOut(5, 2, QStringLiteral("仕掛け図"));
   const PictureDiff diff = ComparePictures(expected.Image(), form->Image1->Picture().Image());
   EXPECT_TRUE(diff.same_size && diff.differing == 0) << diff.Describe();
-  EXPECT_NE(form->Image1->Picture().Image(), White500());
+  EXPECT_NE(form->Image1->Picture().Image(), WhitePicture(500, 500));
   const Canvas& canvas = form->Picture_Canvas();
   EXPECT_EQ(canvas.BrushColor(), clWhite);
   EXPECT_EQ(canvas.BrushStyle(), bsSolid);

@@ -8,6 +8,7 @@
 #include "form_fixture.h"
 #include "platform/fonts.h"
 #include "platform/version_info.h"
+#include "support/picture_compare.h"
 
 namespace nabrilo::testing {
 namespace {
@@ -40,9 +41,7 @@ TEST_F(FormTest, StartsInRigModeWithLabelsFilledAndNothingChosen) {
   // A blank white picture of 500 × 500 at (6, 6).
   const QImage& picture = form->Image1->Picture().Image();
   ASSERT_EQ(picture.size(), QSize(500, 500));
-  QImage white(500, 500, QImage::Format_RGB32);
-  white.fill(Qt::white);
-  EXPECT_EQ(picture, white);
+  EXPECT_EQ(picture, WhitePicture(500, 500));
   EXPECT_EQ(form->Image1->geometry(), QRect(6, 6, 500, 500));
   EXPECT_FALSE(form->Image1->AutoSize());
   EXPECT_EQ(form->Edit_X->size(), QSize(0, 0));
@@ -249,9 +248,7 @@ TEST_F(FormTest, PalettesCarryTheirGlyphsAndTheImageListItsPictures) {
   // Every picture of the line bank shows something (a blank picture is a missing resource).
   for (int n = 9; n < 18; ++n) {
     const QImage image = form->ImageList1->GetBitmap(n).Image();
-    QImage white(32, 32, QImage::Format_RGB32);
-    white.fill(Qt::white);
-    EXPECT_NE(image, white) << n;
+    EXPECT_NE(image, WhitePicture(32, 32)) << n;
   }
 }
 

@@ -14,12 +14,6 @@
 namespace nabrilo::testing {
 namespace {
 
-QImage White500() {
-  QImage white(500, 500, QImage::Format_RGB32);
-  white.fill(Qt::white);
-  return white;
-}
-
 class ImportExportTest : public FormTest {
  protected:
   QImage Picture() const { return form->Image1->Picture().Image().copy(); }
@@ -53,7 +47,7 @@ TEST_F(ImportExportTest, ClearingGivesAWhitePictureTheStartWindowAndNoUndo) {
   Draw();
   form->Set_Outer_Size(1000, 800);
   Click(form->Button_Clear);
-  EXPECT_EQ(form->Image1->Picture().Image(), White500());
+  EXPECT_EQ(form->Image1->Picture().Image(), WhitePicture(500, 500));
   EXPECT_EQ(form->Image1->geometry(), QRect(6, 6, 500, 500));
   EXPECT_FALSE(form->Image1->AutoSize());
   EXPECT_EQ(form->Outer_Size(), QSize(720, 605));

@@ -14,17 +14,11 @@
 
 #include "app/form_main.h"
 #include "platform/controls.h"
+#include "support/picture_compare.h"
 
 namespace nabrilo::map_test {
 
-// Pixels that are not white.
-inline long InkedPixels(const QImage& image) {
-  long n = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu;
-  }
-  return n;
-}
+using ::nabrilo::InkedPixels;
 
 inline void Click_Button(QAbstractButton* button) {
   QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "replay/replay_process.h"
+#include "support/picture_compare.h"
 
 namespace nabrilo::testing {
 namespace {
@@ -85,8 +86,7 @@ TEST_F(ReplayScripts, UnknownControlsAndFailedExpectationsStopTheRun) {
 }
 
 TEST_F(ReplayScripts, APictureMismatchTellsHowManyPixelsAndTheFirst) {
-  QImage expected(500, 500, QImage::Format_RGB32);
-  expected.fill(Qt::white);
+  QImage expected = WhitePicture(500, 500);
   expected.setPixel(7, 9, qRgb(0, 0, 255));
   expected.setPixel(400, 300, qRgb(0, 0, 255));
   ASSERT_TRUE(expected.save(work.filePath("expected.png")));
@@ -120,9 +120,8 @@ TEST_F(ReplayScripts, AGoodScriptSucceedsQuietlyAndSavesWhereItRuns) {
   ASSERT_EQ(rod.size(), QSize(500, 500));
   EXPECT_EQ(QImage(work.filePath("copied.bmp")).convertToFormat(QImage::Format_RGB32),
             rod.convertToFormat(QImage::Format_RGB32));
-  QImage white(500, 500, QImage::Format_RGB32);
-  white.fill(Qt::white);
-  EXPECT_NE(rod.convertToFormat(QImage::Format_RGB32), white);  // the rod was drawn and saved
+  EXPECT_NE(rod.convertToFormat(QImage::Format_RGB32),
+            WhitePicture(500, 500));  // the rod was drawn and saved
   EXPECT_EQ(QImage(work.filePath("by_dialog.bmp")).convertToFormat(QImage::Format_RGB32),
             rod.convertToFormat(QImage::Format_RGB32));
 }

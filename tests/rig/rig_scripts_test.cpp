@@ -13,6 +13,8 @@ namespace {
 
 using stamp_test::MatchesScript;
 
+using stamp_test::DrawTool;
+
 QString ScriptDir() {
   return QStringLiteral(NABRILO_TEST_DATA_DIR "/rig/scripts");
 }
@@ -20,16 +22,6 @@ QString ScriptDir() {
 // A script is named after the tag of its palette button: "05_omori_kotei.txt".
 int TagOf(const QString& file) {
   return file.section(QLatin1Char('_'), 0, 0).toInt();
-}
-
-void DrawTool(int tag, Canvas& canvas, int x, int y) {
-  if (tag == 13) {
-    DrawRodSpinning(canvas, x, y);
-  } else if (tag == 14) {
-    DrawRodRevolving(canvas, x, y);
-  } else {
-    DrawRigStamp(canvas, tag, x, y);
-  }
 }
 
 std::vector<std::string> Scripts() {

@@ -12,21 +12,12 @@ namespace nabrilo {
 namespace {
 
 using stamp_test::CanvasState;
+using stamp_test::DrawTool;
 using stamp_test::InkedPixels;
 using stamp_test::SetState;
 using stamp_test::StateOf;
 
 constexpr int kStampTags[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 31, 32, 33, 34};
-
-void DrawTool(int tag, Canvas& canvas, int x, int y) {
-  if (tag == 13) {
-    DrawRodSpinning(canvas, x, y);
-  } else if (tag == 14) {
-    DrawRodRevolving(canvas, x, y);
-  } else {
-    DrawRigStamp(canvas, tag, x, y);
-  }
-}
 
 std::vector<int> AllTools() {
   std::vector<int> tags(std::begin(kStampTags), std::end(kStampTags));

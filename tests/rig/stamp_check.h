@@ -15,6 +15,7 @@
 
 #include "canvas_script.h"
 #include "platform/bitmap.h"
+#include "rig/rig_parts.h"
 #include "support/picture_compare.h"
 
 namespace nabrilo::stamp_test {
@@ -34,13 +35,17 @@ inline std::vector<TPoint> ScriptAnchors(const QString& path) {
   return anchors;
 }
 
-// Pixels that are not white.
-inline long InkedPixels(const QImage& image) {
-  long n = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu;
+using ::nabrilo::InkedPixels;
+
+// Draws the part or rod of rig tool `tag` at (x, y).
+inline void DrawTool(int tag, Canvas& canvas, int x, int y) {
+  if (tag == 13) {
+    DrawRodSpinning(canvas, x, y);
+  } else if (tag == 14) {
+    DrawRodRevolving(canvas, x, y);
+  } else {
+    DrawRigStamp(canvas, tag, x, y);
   }
-  return n;
 }
 
 struct CanvasState {

@@ -26,6 +26,20 @@ PictureDiff ComparePictures(const QImage& expected_in, const QImage& actual_in) 
   return d;
 }
 
+long InkedPixels(const QImage& image) {
+  long n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu;
+  }
+  return n;
+}
+
+QImage WhitePicture(int w, int h) {
+  QImage white(w, h, QImage::Format_RGB32);
+  white.fill(Qt::white);
+  return white;
+}
+
 std::string PictureDiff::Describe() const {
   std::ostringstream s;
   if (!same_size) return "the pictures differ in size";

@@ -16,4 +16,10 @@ struct PictureDiff {
 
 PictureDiff ComparePictures(const QImage& expected, const QImage& actual);
 
+// The number of pixels that are not white.
+long InkedPixels(const QImage& image);
+
+// A white picture of w × h, as a new picture is.
+QImage WhitePicture(int w, int h);
+
 }  // namespace nabrilo
