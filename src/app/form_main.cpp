@@ -3,6 +3,7 @@
 #include "app/form_main.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
@@ -33,6 +34,16 @@ constexpr NamedCursor kNamedCursors[] = {
     {21, "Cursor_021"}, {25, "Cursor_025"}, {26, "Cursor_026"}, {31, "Cursor_031"},
     {32, "Cursor_032"}, {33, "Cursor_033"}, {34, "Cursor_034"}};
 
+// The program's icon at every size it was drawn at, as installed for the desktop.
+QIcon Program_Icon() {
+  QIcon icon;
+  const QDir sizes(QStringLiteral(":/icon"));
+  for (const QString& name : sizes.entryList(QDir::Files)) {
+    icon.addPixmap(QPixmap::fromImage(Artwork(sizes.filePath(name))));
+  }
+  return icon;
+}
+
 // Runs one start-up step; its failure is shown in the standard error box and start-up goes on.
 template <typename Fn>
 void Report_Failure(const Fn& step) {
@@ -48,7 +59,7 @@ void Report_Failure(const Fn& step) {
 TForm_Main::TForm_Main(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form_Main"));
   setWindowTitle(QStringLiteral("Nabrilo"));
-  setWindowIcon(QIcon(QPixmap::fromImage(Artwork(QStringLiteral(":/icon/nabrilo.nbrp")))));
+  setWindowIcon(Program_Icon());
   setFont(UiFont(15));
   resize(kClientWidth, kClientHeight);
   setMinimumSize(kClientWidth, kClientHeight);

@@ -32,7 +32,8 @@ struct Output {
 std::vector<Output> Cursors();
 std::vector<Output> Glyphs();
 std::vector<Output> ImageList();
-Output WindowIcon();
+// The program's icon at each size the desktop uses, square.
+std::vector<Output> ProgramIcons();
 
 // Shapes shared by the glyphs and the image list.
 void DrawPointerArrow(Canvas& c);  // the "no tool" arrow, 32 × 32

@@ -1,4 +1,6 @@
-// nabrilo-artwork OUTPUT_DIR: writes the pictures and OUTPUT_DIR/artwork.qrc listing them.
+// nabrilo-artwork OUTPUT_DIR: writes the pictures and OUTPUT_DIR/artwork.qrc listing them, and
+// the icon as PNG files in the layout of the hicolor icon theme (OUTPUT_DIR/hicolor) for
+// installing.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,15 +9,8 @@
 
 #include "artwork.h"
 #include "platform/raw_picture.h"
-#include "rig/rig_parts.h"
 
 namespace nabrilo::artwork {
-
-Output WindowIcon() {
-  // The spinning-reel rod, shrunk from the picture it is drawn on.
-  const QImage rod = Render(240, 500, [](Canvas& c) { DrawRodSpinning(c, 0, 0); });
-  return {QStringLiteral("icon/nabrilo.nbrp"), FitInto(rod, QSize(32, 32)), {}};
-}
 
 namespace {
 
@@ -30,6 +25,15 @@ bool Write(const QDir& dir, const Output& o, QTextStream& qrc) {
   }
   qrc << "    <file>" << o.path << "</file>\n";
   return true;
+}
+
+bool WriteThemeIcon(const QDir& dir, const QImage& icon) {
+  const QString folder = dir.filePath(QStringLiteral("hicolor/%1x%1/apps").arg(icon.width()));
+  QDir().mkpath(folder);
+  const QString path = folder + QStringLiteral("/" NABRILO_APP_ID ".png");
+  if (icon.save(path, "PNG")) return true;
+  std::fprintf(stderr, "nabrilo-artwork: cannot write %s\n", qPrintable(path));
+  return false;
 }
 
 }  // namespace
@@ -51,9 +55,11 @@ int main(int argc, char** argv) {
     std::vector<Output> more = (*part)();
     all.insert(all.end(), more.begin(), more.end());
   }
-  all.push_back(WindowIcon());
   for (const Output& o : all) {
     if (!Write(dir, o, qrc)) return 1;
+  }
+  for (const Output& icon : ProgramIcons()) {
+    if (!Write(dir, icon, qrc) || !WriteThemeIcon(dir, icon.image)) return 1;
   }
   qrc << "  </qresource>\n</RCC>\n";
   qrc.flush();
