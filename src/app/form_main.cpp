@@ -60,6 +60,7 @@ TForm_Main::TForm_Main(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form_Main"));
   setWindowTitle(QStringLiteral("Nabrilo"));
   setWindowIcon(Program_Icon());
+  setAcceptDrops(true);
   setFont(UiFont(15));
   resize(kClientWidth, kClientHeight);
   setMinimumSize(kClientWidth, kClientHeight);

@@ -4,6 +4,7 @@
 // defines them; read this header as the table of contents of the program.
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -165,6 +166,11 @@ class TForm_Main : public QWidget {
   void R_Group1Click(QObject* Sender);
   void Set_S2_Glyphs();
   void S2_Btn_Click(QObject* Sender);
+  // Pictures from outside the buttons: a file named on the command line, dropped files and
+  // dropped image data (app/form_open.cpp).
+  void Open_At_Start(const QString& path);  // once the shown window is ready
+  void Open_Given_File(const QString& path);
+  bool Gesture_In_Progress() const;  // a press on the picture not yet released
 
   // ---- Drawing-surface interaction: press, move, release, trail, text (interaction/) ----
   void _Image1_MouseDown_(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -229,12 +235,16 @@ class TForm_Main : public QWidget {
   void Btn_FileClick(QObject* Sender);
   void Btn_ClipBordClick(QObject* Sender);
   void Button4Click(QObject* Sender);
-  void Fit_Window_To_Picture();  // the window sizing rule after a paste or a load
+  void Fit_Window_To_Picture();               // the window sizing rule after a paste or a load
+  void Paste_Picture(const QImage& picture);  // a pasted or dropped picture replaces ours
+  void Load_Picture_File(const QString& FileName);  // the load button, once a file is chosen
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   bool shown_once_ = false;

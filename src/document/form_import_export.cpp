@@ -66,15 +66,23 @@ void TForm_Main::Btn_ClipBordClick(QObject*) {
     Dialogs().ShowMessage(QStringLiteral("クリップボードに画像がありません"));
     return;
   }
-  Image1->SetPicture(Bitmap(*pasted));
-  Label_Size->SetCaption(Size_Text(pasted->width(), pasted->height()));
+  Paste_Picture(*pasted);
+}
+
+void TForm_Main::Paste_Picture(const QImage& picture) {
+  Image1->SetPicture(Bitmap(picture));
+  Label_Size->SetCaption(Size_Text(picture.width(), picture.height()));
   Image1->SetAutoSize(true);
   Fit_Window_To_Picture();
 }
 
 void TForm_Main::Button4Click(QObject*) {
   if (!OpenPicDialog1->Execute()) return;
-  const PictureLoad load = LoadPictureFile(OpenPicDialog1->FileName);
+  Load_Picture_File(OpenPicDialog1->FileName);
+}
+
+void TForm_Main::Load_Picture_File(const QString& FileName) {
+  const PictureLoad load = LoadPictureFile(FileName);
   switch (load.outcome) {
     case PictureLoad::Loaded:
       Image1->SetPicture(Bitmap(load.image));

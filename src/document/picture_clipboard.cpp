@@ -87,14 +87,26 @@ std::optional<QImage> PastePictureFromClipboard(const PictureLimits& limits) {
   // Offscreen, an empty clipboard has no mime data at all.
   const QMimeData* mime = Clipboard()->mimeData();
   if (!mime) return std::nullopt;
+  return PictureFromMimeData(*mime, limits);
+}
+
+bool OffersPicture(const QMimeData& mime) {
+  if (mime.hasImage()) return true;
+  for (const QByteArray& type : QImageReader::supportedMimeTypes()) {
+    if (mime.hasFormat(QString::fromLatin1(type))) return true;
+  }
+  return false;
+}
+
+std::optional<QImage> PictureFromMimeData(const QMimeData& mime, const PictureLimits& limits) {
   bool offered = false;
-  if (std::optional<QImage> image = DecodeOffered(*mime, limits, &offered)) return image;
-  if (!mime->hasImage()) {
+  if (std::optional<QImage> image = DecodeOffered(mime, limits, &offered)) return image;
+  if (!mime.hasImage()) {
     if (offered) throw AppError(ClipboardUnreadableText());
     return std::nullopt;
   }
   // An image object, ours or converted by the platform.
-  const QImage image = qvariant_cast<QImage>(mime->imageData());
+  const QImage image = qvariant_cast<QImage>(mime.imageData());
   if (image.isNull()) throw AppError(ClipboardUnreadableText());
   CheckSize(image.size(), limits);
   return ToRgb32(image);

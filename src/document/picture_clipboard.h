@@ -2,6 +2,7 @@
 // The picture on and off the clipboard, as an image other desktop programs paste.
 
 #include <QImage>
+#include <QMimeData>
 #include <optional>
 
 #include "document/picture_limits.h"
@@ -15,6 +16,11 @@ void CopyPictureToClipboard(const QImage& picture, const PictureLimits& limits =
 // AppError when it holds one that cannot be read or is beyond `limits`; encoded images offered
 // by other programs are checked from their header before they are decoded.
 std::optional<QImage> PastePictureFromClipboard(const PictureLimits& limits = {});
+
+// The same for a picture dragged onto the window, which arrives in the same form.
+std::optional<QImage> PictureFromMimeData(const QMimeData& mime, const PictureLimits& limits = {});
+// True when `mime` holds an image object or encoded image data of a kind Qt reads.
+bool OffersPicture(const QMimeData& mime);
 
 // The texts of those errors.
 QString ClipboardTooLargeText();
