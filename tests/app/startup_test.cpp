@@ -15,6 +15,10 @@ namespace {
 
 TEST_F(FormTest, StartsInRigModeWithLabelsFilledAndNothingChosen) {
   EXPECT_EQ(form->windowTitle(), "Nabrilo");
+  // The installed icon's sizes, so that a dock showing the window finds a sharp one.
+  EXPECT_EQ(
+      form->windowIcon().availableSizes(),
+      (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
   EXPECT_EQ(form->Btn_Shikake_Or_Point->Caption(), "仕掛け図");
   EXPECT_TRUE(form->Is_Rig_Mode());
   EXPECT_EQ(form->focusWidget(), form->Btn_Shikake_Or_Point);
