@@ -13,7 +13,7 @@ packages=(
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  desktop-file-utils appstream debhelper lintian
+  desktop-file-utils appstream man-db debhelper lintian
 )
 missing=()
 for p in "${packages[@]}"; do
