@@ -2,10 +2,11 @@
 # Installs the build into an empty prefix and checks what a desktop finds there: exactly the
 # expected files, a valid menu entry and AppStream metadata, icons of the sizes their folders
 # name, a manual page that formats without warnings, and a program that runs.
-# Usage: check_install.sh BUILD_DIR PREFIX
+# Usage: check_install.sh BUILD_DIR PREFIX VERSION
 set -euo pipefail
 build=$1
 prefix=$2
+want_version=$3
 id=org.nabrilo.Nabrilo
 fail=0
 problem() { echo "install: $*" >&2; fail=1; }
@@ -44,6 +45,6 @@ out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/m
 
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/nabrilo" --version) ||
   problem "the installed program does not run"
-[ "$version" = "Nabrilo 3.0.1.0" ] || problem "the installed program says '$version'"
+[ "$version" = "Nabrilo $want_version" ] || problem "the installed program says '$version'"
 
 exit $fail
