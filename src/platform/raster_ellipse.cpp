@@ -78,12 +78,21 @@ void Push(std::vector<Pt>& chain, Pt p) {
   if (chain.empty() || chain.back() != p) chain.push_back(p);
 }
 
-// The closed chain of a round rectangle (an ellipse when the corner is the whole box), clockwise
-// from the top; empty for a box without area.
-std::vector<Pt> RoundRectChain(const Box& box, i64 corner_w, i64 corner_h) {
+// A round rectangle (an ellipse when the corner is the whole box): the closed chain of its
+// outline, clockwise from the top, empty for a box without area; and the rows at the top and as
+// many at the bottom that the outline leaves out when the corners' walk stops short, with the
+// columns between the corners (band_l … band_r - 1) that the brush still fills there.
+struct RoundRectOutline {
   std::vector<Pt> chain;
+  i64 short_rows = 0;
+  i64 band_l = 0, band_r = 0;
+};
+
+RoundRectOutline RoundRectChain(const Box& box, i64 corner_w, i64 corner_h) {
+  RoundRectOutline out;
+  std::vector<Pt>& chain = out.chain;
   const i64 w = box.r - box.l, h = box.b - box.t;
-  if (w == 0 || h == 0) return chain;
+  if (w == 0 || h == 0) return out;
   const i64 cw = std::min(std::abs(corner_w), w), ch = std::min(std::abs(corner_h), h);
   const i64 a = cw - 1, b = ch - 1;
   if (a <= 1 || b <= 1) {  // no room for a curve: the box's outline
@@ -91,10 +100,16 @@ std::vector<Pt> RoundRectChain(const Box& box, i64 corner_w, i64 corner_h) {
          {Pt{box.l, box.t}, Pt{box.r - 1, box.t}, Pt{box.r - 1, box.b - 1}, Pt{box.l, box.b - 1}}) {
       Push(chain, p);
     }
-    return chain;
+    return out;
   }
   const std::vector<Pt> q = QuarterPoints(a, b);
   chain.reserve(4 * q.size());
+  // The brush's region spans the box's full height: in the rows beyond the outline's flat tips
+  // it fills between the corners, short of the columns where their walks ended, so an ellipse
+  // (a single corner) gets nothing there.
+  out.short_rows = (b - q.front().y) / 2;
+  out.band_l = box.l + (cw + 1) / 2;
+  out.band_r = box.r - (cw + 1) / 2;
   // Each corner's quarter, placed in the corner box of cw × ch.
   auto corner = [&](i64 bx, i64 by, int sx, int sy, bool reverse) {
     const i64 cx2 = 2 * bx + a, cy2 = 2 * by + b;
@@ -110,7 +125,7 @@ std::vector<Pt> RoundRectChain(const Box& box, i64 corner_w, i64 corner_h) {
   corner(box.l, box.b - ch, -1, 1, false);     // bottom to left
   corner(box.l, box.t, -1, -1, true);          // left to top
   if (chain.size() > 1 && chain.front() == chain.back()) chain.pop_back();
-  return chain;
+  return out;
 }
 
 // The open chain of an arc, counter-clockwise from where the ray through `start` meets the
@@ -182,7 +197,7 @@ std::vector<DotRun> ComputeDot(int width) {
   const QRect clip(-width - 1, -width - 1, 2 * width + 3, 2 * width + 3);
   SpanSet outline(clip), inside(clip);
   const std::vector<Pt> chain =
-      RoundRectChain({-half, -half, width - half, width - half}, width, width);
+      RoundRectChain({-half, -half, width - half, width - half}, width, width).chain;
   Polyline(outline, chain, 1, true);
   PolygonFill(inside, chain);
   outline.AddSet(inside);
@@ -236,6 +251,13 @@ void ChainInside(SpanSet& inside, std::span<const Pt> chain, int width, bool und
   }
 }
 
+// Adds the columns l … r - 1 of the rows y0 … y1 - 1, visiting only the rows of the clip.
+void AddRows(SpanSet& set, i64 y0, i64 y1, i64 l, i64 r) {
+  const QRect& clip = set.clip();
+  const i64 end = std::min<i64>(y1, i64{clip.bottom()} + 1);
+  for (i64 y = std::max<i64>(y0, clip.top()); y < end; ++y) set.Add(y, l, r);
+}
+
 }  // namespace
 
 void RectangleShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2, int width) {
@@ -249,10 +271,15 @@ void RectangleShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, i
 
 void RoundRectShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2, int corner_w,
                     int corner_h, int width) {
-  const std::vector<Pt> chain = RoundRectChain(Ordered(x1, y1, x2, y2), corner_w, corner_h);
-  if (chain.empty()) return;
-  Polyline(outline, chain, width, true);
-  if (inside) ChainInside(*inside, chain, width, true);
+  const Box box = Ordered(x1, y1, x2, y2);
+  const RoundRectOutline shape = RoundRectChain(box, corner_w, corner_h);
+  if (shape.chain.empty()) return;
+  Polyline(outline, shape.chain, width, true);
+  if (!inside) return;
+  const i64 k = shape.short_rows;
+  AddRows(*inside, box.t, box.t + k, shape.band_l, shape.band_r);
+  AddRows(*inside, box.b - k, box.b, shape.band_l, shape.band_r);
+  ChainInside(*inside, shape.chain, width, true);
 }
 
 void ArcShape(SpanSet& outline, int x1, int y1, int x2, int y2, Pt start, Pt end, int width) {
