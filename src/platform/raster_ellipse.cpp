@@ -20,7 +20,8 @@ using i64 = std::int64_t;
 using i128 = __int128;
 
 // Beyond this many doubled units a quarter is sampled instead of walked point by point: such a
-// figure is mostly outside any picture, and the walk would take too long.
+// figure is mostly outside any picture, and the walk would take too long. A box 2 pixels wide
+// or less is always walked: its walk ends after the first point.
 constexpr i64 kWalkLimit = i64{1} << 20;
 constexpr int kSamples = 1 << 14;
 
@@ -29,7 +30,7 @@ constexpr int kSamples = 1 << 14;
 std::vector<Pt> QuarterPoints(i64 a, i64 b) {
   std::vector<Pt> pts;
   const i64 x0 = a % 2, y0 = b % 2;
-  if (a + b > kWalkLimit) {
+  if (a > 1 && a + b > kWalkLimit) {
     for (int i = 0; i <= kSamples; ++i) {
       const double t = (M_PI / 2) * i / kSamples;
       i64 x = static_cast<i64>(std::llround(a * std::sin(t))),
@@ -43,7 +44,7 @@ std::vector<Pt> QuarterPoints(i64 a, i64 b) {
   // An error-term walk from the right axis towards the tip: each step moves y, x or both as
   // the error of the next point says. It stops once x has passed the middle column, wherever y
   // has got to, so in a tall narrow box the tips fall short of the box and the quarters are
-  // joined by a flat step there.
+  // joined by a flat step there. In a box 1 or 2 pixels wide that leaves a single point.
   const i128 aa8 = i128{8} * a * a, bb8 = i128{8} * b * b;
   i128 dx = i128{4} * (1 - a) * b * b, dy = i128{4} * (y0 + 1) * a * a;
   i128 err = dx + dy + i128{y0} * a * a;
@@ -132,11 +133,13 @@ RoundRectOutline RoundRectChain(const Box& box, i64 corner_w, i64 corner_h) {
 // ellipse to the point before the one where the ray through `end` meets it (the whole ellipse
 // when they meet at the same point). The rays leave from the box centre rounded down; the
 // meeting point in each quarter is found by comparing the ray with the first quarter's points.
+// Points that coincide are all kept, so that a wide pen still dots an arc whose few points lie
+// on one pixel, while an arc of one point draws nothing.
 std::vector<Pt> ArcChain(const Box& box, Pt start, Pt end) {
   std::vector<Pt> chain;
   const i64 w = box.r - box.l, h = box.b - box.t;
   const i64 a = w - 1, b = h - 1;
-  if (a < 1 || b < 1) return chain;
+  if (a < 0 || b < 0) return chain;
   const std::vector<Pt> q = QuarterPoints(a, b);
   const i64 c = static_cast<i64>(q.size()), n = 4 * c;
   const i64 cx2 = box.l + box.r - 1, cy2 = box.t + box.b - 1;
@@ -175,15 +178,17 @@ std::vector<Pt> ArcChain(const Box& box, Pt start, Pt end) {
     } else {
       i = 3 * c + steeper_or_on;
     }
-    return ((i % n) + n) % n;
+    return i;  // 0 … n
   };
   const i64 s = locate(start), e = locate(end);
-  i64 i = s;
-  do {
-    const Pt p = ring(i);
-    Push(chain, {(cx2 + p.x) >> 1, (cy2 + p.y) >> 1});
-    i = (i + 1) % n;
-  } while (i != e);
+  // Forward from s to e, the whole ring when they meet. A start past the ring's last point
+  // (only in boxes 2 pixels wide or less, where a point can sit on the centre) reaches no
+  // point before an end at the first one.
+  const i64 stop = e > s ? e : e + n;
+  for (i64 i = s; i < stop; ++i) {
+    const Pt p = ring(i % n);
+    chain.push_back({(cx2 + p.x) >> 1, (cy2 + p.y) >> 1});
+  }
   return chain;
 }
 
