@@ -1,7 +1,7 @@
 // Ellipses, round rectangles, arcs and pies. A quarter of the ellipse is computed on doubled
-// coordinates for the box of (w - 1) × (h - 1) by a walk that always takes the neighbouring
-// point nearest the curve; it is mirrored into the other quarters to give a closed chain of
-// pixels, which the pen strokes and the brush fills like a polygon.
+// coordinates for the box of (w - 1) × (h - 1) by an integer midpoint walk from the end of the
+// horizontal half-axis; it is mirrored into the other quarters to give a closed chain of pixels,
+// which the pen strokes and the brush fills like a polygon.
 
 #include <algorithm>
 #include <cmath>
@@ -20,16 +20,17 @@ using i64 = std::int64_t;
 using i128 = __int128;
 
 // Beyond this many doubled units a quarter is sampled instead of walked point by point: such a
-// figure is mostly outside any picture, and the walk would take too long.
+// figure is mostly outside any picture, and the walk would take too long. A box 2 pixels wide
+// or less is always walked: its walk ends after the first point.
 constexpr i64 kWalkLimit = i64{1} << 20;
 constexpr int kSamples = 1 << 14;
 
-// The first quarter on doubled coordinates relative to the centre, y down: from the bottom
-// axis (X0, B) to the right axis (A, Y0), where X0 and Y0 are the parities of A and B.
+// The first quarter on doubled coordinates relative to the centre, y down: from the tip
+// (X0, Y), Y <= B, to the right axis (A, Y0), where X0 and Y0 are the parities of A and B.
 std::vector<Pt> QuarterPoints(i64 a, i64 b) {
   std::vector<Pt> pts;
   const i64 x0 = a % 2, y0 = b % 2;
-  if (a + b > kWalkLimit) {
+  if (a > 1 && a + b > kWalkLimit) {
     for (int i = 0; i <= kSamples; ++i) {
       const double t = (M_PI / 2) * i / kSamples;
       i64 x = static_cast<i64>(std::llround(a * std::sin(t))),
@@ -40,33 +41,26 @@ std::vector<Pt> QuarterPoints(i64 a, i64 b) {
     }
     return pts;
   }
-  const i128 aa = i128{a} * a, bb = i128{b} * b, aabb = aa * bb;
-  auto f = [&](i64 x, i64 y) {
-    const i128 v = bb * x * x + aa * y * y - aabb;
-    return v < 0 ? -v : v;
-  };
-  // Walk from the right axis up to the first point on the column X0, then turn the list round.
-  i64 x = a, y = y0;
-  pts.push_back({x, y});
-  while (x > x0) {
-    // Candidates in a fixed order: of equals, the first wins.
-    bool have = false;
-    i128 best = 0;
-    Pt next{x, y};
-    auto consider = [&](i64 nx, i64 ny) {
-      const i128 v = f(nx, ny);
-      if (!have || v < best) {
-        have = true;
-        best = v;
-        next = {nx, ny};
-      }
-    };
-    if (y + 2 <= b) consider(x - 2, y + 2);
-    consider(x - 2, y);
-    if (y + 2 <= b) consider(x, y + 2);
-    x = next.x;
-    y = next.y;
-    pts.push_back(next);
+  // An error-term walk from the right axis towards the tip: each step moves y, x or both as
+  // the error of the next point says. It stops once x has passed the middle column, wherever y
+  // has got to, so in a tall narrow box the tips fall short of the box and the quarters are
+  // joined by a flat step there. In a box 1 or 2 pixels wide that leaves a single point.
+  const i128 aa8 = i128{8} * a * a, bb8 = i128{8} * b * b;
+  i128 dx = i128{4} * (1 - a) * b * b, dy = i128{4} * (y0 + 1) * a * a;
+  i128 err = dx + dy + i128{y0} * a * a;
+  for (i64 x = a, y = y0; x >= 0;) {
+    pts.push_back({x, y});
+    const i128 e2 = 2 * err;
+    if (e2 <= dy) {
+      y += 2;
+      dy += aa8;
+      err += dy;
+    }
+    if (e2 >= dx) {
+      x -= 2;
+      dx += bb8;
+      err += dx;
+    }
   }
   std::reverse(pts.begin(), pts.end());
   return pts;
@@ -85,12 +79,21 @@ void Push(std::vector<Pt>& chain, Pt p) {
   if (chain.empty() || chain.back() != p) chain.push_back(p);
 }
 
-// The closed chain of a round rectangle (an ellipse when the corner is the whole box), clockwise
-// from the top; empty for a box without area.
-std::vector<Pt> RoundRectChain(const Box& box, i64 corner_w, i64 corner_h) {
+// A round rectangle (an ellipse when the corner is the whole box): the closed chain of its
+// outline, clockwise from the top, empty for a box without area; and the rows at the top and as
+// many at the bottom that the outline leaves out when the corners' walk stops short, with the
+// columns between the corners (band_l … band_r - 1) that the brush still fills there.
+struct RoundRectOutline {
   std::vector<Pt> chain;
+  i64 short_rows = 0;
+  i64 band_l = 0, band_r = 0;
+};
+
+RoundRectOutline RoundRectChain(const Box& box, i64 corner_w, i64 corner_h) {
+  RoundRectOutline out;
+  std::vector<Pt>& chain = out.chain;
   const i64 w = box.r - box.l, h = box.b - box.t;
-  if (w == 0 || h == 0) return chain;
+  if (w == 0 || h == 0) return out;
   const i64 cw = std::min(std::abs(corner_w), w), ch = std::min(std::abs(corner_h), h);
   const i64 a = cw - 1, b = ch - 1;
   if (a <= 1 || b <= 1) {  // no room for a curve: the box's outline
@@ -98,10 +101,16 @@ std::vector<Pt> RoundRectChain(const Box& box, i64 corner_w, i64 corner_h) {
          {Pt{box.l, box.t}, Pt{box.r - 1, box.t}, Pt{box.r - 1, box.b - 1}, Pt{box.l, box.b - 1}}) {
       Push(chain, p);
     }
-    return chain;
+    return out;
   }
   const std::vector<Pt> q = QuarterPoints(a, b);
   chain.reserve(4 * q.size());
+  // The brush's region spans the box's full height: in the rows beyond the outline's flat tips
+  // it fills between the corners, short of the columns where their walks ended, so an ellipse
+  // (a single corner) gets nothing there.
+  out.short_rows = (b - q.front().y) / 2;
+  out.band_l = box.l + (cw + 1) / 2;
+  out.band_r = box.r - (cw + 1) / 2;
   // Each corner's quarter, placed in the corner box of cw × ch.
   auto corner = [&](i64 bx, i64 by, int sx, int sy, bool reverse) {
     const i64 cx2 = 2 * bx + a, cy2 = 2 * by + b;
@@ -117,18 +126,20 @@ std::vector<Pt> RoundRectChain(const Box& box, i64 corner_w, i64 corner_h) {
   corner(box.l, box.b - ch, -1, 1, false);     // bottom to left
   corner(box.l, box.t, -1, -1, true);          // left to top
   if (chain.size() > 1 && chain.front() == chain.back()) chain.pop_back();
-  return chain;
+  return out;
 }
 
 // The open chain of an arc, counter-clockwise from where the ray through `start` meets the
 // ellipse to the point before the one where the ray through `end` meets it (the whole ellipse
 // when they meet at the same point). The rays leave from the box centre rounded down; the
 // meeting point in each quarter is found by comparing the ray with the first quarter's points.
+// Points that coincide are all kept, so that a wide pen still dots an arc whose few points lie
+// on one pixel, while an arc of one point draws nothing.
 std::vector<Pt> ArcChain(const Box& box, Pt start, Pt end) {
   std::vector<Pt> chain;
   const i64 w = box.r - box.l, h = box.b - box.t;
   const i64 a = w - 1, b = h - 1;
-  if (a < 1 || b < 1) return chain;
+  if (a < 0 || b < 0) return chain;
   const std::vector<Pt> q = QuarterPoints(a, b);
   const i64 c = static_cast<i64>(q.size()), n = 4 * c;
   const i64 cx2 = box.l + box.r - 1, cy2 = box.t + box.b - 1;
@@ -167,15 +178,17 @@ std::vector<Pt> ArcChain(const Box& box, Pt start, Pt end) {
     } else {
       i = 3 * c + steeper_or_on;
     }
-    return ((i % n) + n) % n;
+    return i;  // 0 … n
   };
   const i64 s = locate(start), e = locate(end);
-  i64 i = s;
-  do {
-    const Pt p = ring(i);
-    Push(chain, {(cx2 + p.x) >> 1, (cy2 + p.y) >> 1});
-    i = (i + 1) % n;
-  } while (i != e);
+  // Forward from s to e, the whole ring when they meet. A start past the ring's last point
+  // (only in boxes 2 pixels wide or less, where a point can sit on the centre) reaches no
+  // point before an end at the first one.
+  const i64 stop = e > s ? e : e + n;
+  for (i64 i = s; i < stop; ++i) {
+    const Pt p = ring(i % n);
+    chain.push_back({(cx2 + p.x) >> 1, (cy2 + p.y) >> 1});
+  }
   return chain;
 }
 
@@ -189,7 +202,7 @@ std::vector<DotRun> ComputeDot(int width) {
   const QRect clip(-width - 1, -width - 1, 2 * width + 3, 2 * width + 3);
   SpanSet outline(clip), inside(clip);
   const std::vector<Pt> chain =
-      RoundRectChain({-half, -half, width - half, width - half}, width, width);
+      RoundRectChain({-half, -half, width - half, width - half}, width, width).chain;
   Polyline(outline, chain, 1, true);
   PolygonFill(inside, chain);
   outline.AddSet(inside);
@@ -243,6 +256,13 @@ void ChainInside(SpanSet& inside, std::span<const Pt> chain, int width, bool und
   }
 }
 
+// Adds the columns l … r - 1 of the rows y0 … y1 - 1, visiting only the rows of the clip.
+void AddRows(SpanSet& set, i64 y0, i64 y1, i64 l, i64 r) {
+  const QRect& clip = set.clip();
+  const i64 end = std::min<i64>(y1, i64{clip.bottom()} + 1);
+  for (i64 y = std::max<i64>(y0, clip.top()); y < end; ++y) set.Add(y, l, r);
+}
+
 }  // namespace
 
 void RectangleShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2, int width) {
@@ -256,10 +276,15 @@ void RectangleShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, i
 
 void RoundRectShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2, int corner_w,
                     int corner_h, int width) {
-  const std::vector<Pt> chain = RoundRectChain(Ordered(x1, y1, x2, y2), corner_w, corner_h);
-  if (chain.empty()) return;
-  Polyline(outline, chain, width, true);
-  if (inside) ChainInside(*inside, chain, width, true);
+  const Box box = Ordered(x1, y1, x2, y2);
+  const RoundRectOutline shape = RoundRectChain(box, corner_w, corner_h);
+  if (shape.chain.empty()) return;
+  Polyline(outline, shape.chain, width, true);
+  if (!inside) return;
+  const i64 k = shape.short_rows;
+  AddRows(*inside, box.t, box.t + k, shape.band_l, shape.band_r);
+  AddRows(*inside, box.b - k, box.b, shape.band_l, shape.band_r);
+  ChainInside(*inside, shape.chain, width, true);
 }
 
 void ArcShape(SpanSet& outline, int x1, int y1, int x2, int y2, Pt start, Pt end, int width) {

@@ -100,6 +100,8 @@ TEST(CanvasBounds, ExtremeCoordinatesDrawTheVisiblePartOrNothing) {
     c.MoveTo(INT_MAX, INT_MAX);
     c.LineTo(INT_MAX, INT_MAX);
     c.Arc(-2000000000, -5, 2000000000, 70, 5, 5, -5, -5);
+    c.Pie(30, INT_MIN, 31, INT_MAX, 30, 0, 31, 0);
+    c.Arc(INT_MIN, 20, INT_MAX, 21, 0, 0, 0, 40);
     const TPoint same[] = {{30, 30}, {30, 30}, {30, 30}, {30, 30}};
     c.Polygon(same);
     const TPoint far_curve[] = {{INT_MIN, 0}, {0, INT_MAX}, {INT_MAX, 0}, {0, INT_MIN}};

@@ -57,6 +57,11 @@ std::vector<Figure> Figures() {
       {"star", [star](Canvas& c) { c.Polygon(star); }},
       {"bezier", [curve](Canvas& c) { c.PolyBezier(curve); }},
       {"off the picture", [](Canvas& c) { c.Ellipse(-40, -30, 50, 40); }},
+      // Tips short of the box, brush rows beyond the outline, arcs of a few points.
+      {"tall narrow ellipse", [](Canvas& c) { c.Ellipse(30, 2, 34, 62); }},
+      {"round rectangle with narrow corners", [](Canvas& c) { c.RoundRect(10, 4, 60, 60, 4, 40); }},
+      {"pie 1 pixel high", [](Canvas& c) { c.Pie(5, 30, 70, 31, 75, 30, 0, 30); }},
+      {"arc 2 pixels wide", [](Canvas& c) { c.Arc(40, 5, 42, 60, 41, 0, 41, 60); }},
   };
 }
 
