@@ -174,6 +174,7 @@ class TForm_Main : public QWidget {
   enum class ArcDirection { Upward, Downward };
   void Draw_Arc(ArcDirection direction);
   void Draw_Arrow_Head(int x1, int y1, int x2, int y2);
+  void Eraser_Disc(int x, int y, int r);  // the white disc both erasers leave, in copy mode
   void Trail_Start(int x, int y);
   void Trail_Add(int x, int y);
   void Trail_Restore();
