@@ -83,7 +83,7 @@ void TForm_Main::Btn_Shikake_Or_PointClick(QObject*) {
     Btn_Shikake_Or_Point->SetCaption(kRigCaption);
     S_Btn_Default->SetDown(true);
   }
-  Undo_State = 0;
+  Undo_State = kUndoEmpty;
   Btn_Undo_1->setEnabled(false);
   Btn_Undo_2->setEnabled(false);
   Label_Size->SetCaption(Size_Text(Image1->width(), Image1->height()));

@@ -9,7 +9,7 @@
 
 namespace nabrilo {
 
-void TForm_Main::_Image1_MouseDown_(QObject*, TMouseButton, TShiftState, int X, int Y) {
+void TForm_Main::Image1MouseDown(QObject*, TMouseButton, TShiftState, int X, int Y) {
   // The stamp anchor is where the screen pointer is, whichever control reported the press.
   const QPoint anchor = Image1->mapFromGlobal(QCursor::pos()) - Image1->PictureOffset();
   Press_X = anchor.x();

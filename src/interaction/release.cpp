@@ -43,7 +43,7 @@ void TForm_Main::Rig_Mouse_Up(int X, int Y) {
   const RigTool* tool = Find_Rig_Tool(Buhin_Tag);
   // Stamps, rods, text and no tool end nothing here; nor does a release whose press did not
   // begin a stroke on the picture.
-  if (!tool || tool->release == OnRelease::Nothing || Line_Mode == 0) return;
+  if (!tool || tool->release == OnRelease::Nothing || Line_Mode == kLineNone) return;
   switch (tool->release) {
     case OnRelease::Nothing:
     case OnRelease::Finish:
@@ -65,7 +65,7 @@ void TForm_Main::Rig_Mouse_Up(int X, int Y) {
       Eraser_Disc(X, Y, tool->eraser_radius);
       break;
   }
-  Line_Mode = 0;
+  Line_Mode = kLineNone;
   Take_Snapshot();
 }
 

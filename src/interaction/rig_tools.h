@@ -82,7 +82,7 @@ struct RigTool {
   OnPress press;
   OnDrag drag;
   OnRelease release;
-  int line_mode = 0;      // the Line_Mode of a drag in progress
+  int line_mode = 0;      // the Line_Mode of a drag in progress (TForm_Main::kLine...)
   int pen_width = 0;      // of the line drawn while dragging or at the release
   int eraser_radius = 0;  // of the disc the eraser leaves
   void (*drawn_when_chosen)(Canvas&, int x, int y) = nullptr;  // the rods

@@ -13,7 +13,7 @@ namespace {
 
 TEST_F(FormTest, SwitchingModesStartsANewPictureAndMarksOnlyTheRigOne) {
   form->Picture_Canvas().SetPixel(100, 100, clRed);
-  form->Undo_State = 2;
+  form->Undo_State = TForm_Main::kUndoRecorded;
   form->Btn_Undo_1->setEnabled(true);
   form->Btn_Undo_2->setEnabled(true);
   form->Set_Outer_Size(900, 700);
@@ -23,7 +23,7 @@ TEST_F(FormTest, SwitchingModesStartsANewPictureAndMarksOnlyTheRigOne) {
   EXPECT_FALSE(form->Is_Rig_Mode());
   EXPECT_EQ(form->Image1->Picture().Image(), WhitePicture(500, 500));
   EXPECT_EQ(form->Image1->geometry(), QRect(6, 6, 500, 500));
-  EXPECT_EQ(form->Undo_State, 0u);
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoEmpty);
   EXPECT_FALSE(form->Btn_Undo_1->isEnabled());
   EXPECT_FALSE(form->Btn_Undo_2->isEnabled());
   EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");
@@ -33,11 +33,11 @@ TEST_F(FormTest, SwitchingModesStartsANewPictureAndMarksOnlyTheRigOne) {
   EXPECT_TRUE(form->S2_Btn0->Down());
   EXPECT_EQ(form->Point_Tag, 0);
 
-  form->Undo_State = 1;
+  form->Undo_State = TForm_Main::kUndoFirst;
   form->Btn_Undo_1->setEnabled(true);
   Click(form->Btn_Shikake_Or_Point);  // back into rig mode
   EXPECT_EQ(form->Btn_Shikake_Or_Point->Caption(), "仕掛け図");
-  EXPECT_EQ(form->Undo_State, 0u);
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoEmpty);
   EXPECT_FALSE(form->Btn_Undo_1->isEnabled());
   EXPECT_TRUE(form->S_Btn_Default->Down());
   at = form->childAt(form->Panel_Shikake->geometry().topLeft() + QPoint(100, 100));

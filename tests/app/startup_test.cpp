@@ -30,7 +30,7 @@ TEST_F(FormTest, StartsInRigModeWithLabelsFilledAndNothingChosen) {
   EXPECT_EQ(form->Point_Tag, 0);
   EXPECT_EQ(ScreenCursor(), 0);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-  EXPECT_EQ(form->Undo_State, 0u);
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoEmpty);
   EXPECT_TRUE(Shown().isEmpty()) << Shown().join("; ").toStdString();
 
   // The rig palette stands in front of the map palette.

@@ -35,7 +35,7 @@ TEST_F(Pointer, DragsBegunOnTheTopRowOrLeftColumnDrawNothingWhileMoving) {
       form->Trail_Restore();
     }
     EXPECT_EQ(Encoded(), blank) << "drawn while moving";
-    form->Line_Mode = 0;
+    form->Line_Mode = TForm_Main::kLineNone;
   }
 }
 
@@ -88,7 +88,7 @@ TEST_F(Pointer, EveryStrokeReleaseRecordsExactlyOneSnapshot) {
   Choose(kThickLine);
   Press(10, 490);
   Release(490, 490);
-  ASSERT_EQ(form->Undo_State, 2u);
+  ASSERT_EQ(form->Undo_State, TForm_Main::kUndoRecorded);
   int y = 20;
   for (const int tag : kStrokeTools) {
     SCOPED_TRACE(tag);
@@ -113,7 +113,7 @@ TEST_F(Pointer, EveryStrokeReleaseRecordsExactlyOneSnapshot) {
     ASSERT_NE(Encoded(), before) << "the stroke drew nothing";
     EXPECT_EQ(form->Snap_Prev, before) << "not one snapshot: the earlier record was lost";
     EXPECT_EQ(form->Snap_Now, Encoded()) << "the stroke was not recorded";
-    EXPECT_EQ(form->Line_Mode, 0);
+    EXPECT_EQ(form->Line_Mode, TForm_Main::kLineNone);
     EXPECT_EQ(form->Buhin_Tag, tag) << "stroke tools stay selected";
   }
 }
@@ -156,7 +156,7 @@ TEST_F(Pointer, StampsLandUnderTheScreenPointerAndAreOneShot) {
   // A press reported with other coordinates (the bare window) still stamps at the pointer.
   Choose(kVOmori);
   QCursor::setPos(form->Image1->mapToGlobal(QPoint(250, 60)));
-  form->_Image1_MouseDown_(form.get(), TMouseButton::mbRight, 0, 700, 700);
+  form->Image1MouseDown(form.get(), TMouseButton::mbRight, 0, 700, 700);
   DrawRigStamp(expected.GetCanvas(), kVOmori, 250, 60);
   EXPECT_EQ(ComparePictures(expected.Image(), Picture()).differing, 0);
 }
@@ -178,12 +178,12 @@ TEST_F(Pointer, BothRodsEndAtThePressWithASnapshot) {
 
 TEST_F(Pointer, WithNoToolAPressChangesNothing) {
   Choose(kNone);
-  form->Line_Mode = 0;
+  form->Line_Mode = TForm_Main::kLineNone;
   Press(100, 100);
   Move(200, 200);
   Release(200, 200);
-  EXPECT_EQ(form->Line_Mode, 0);
-  EXPECT_EQ(form->Undo_State, 0u);
+  EXPECT_EQ(form->Line_Mode, TForm_Main::kLineNone);
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoEmpty);
   EXPECT_EQ(CountColor(clWhite), 500L * 500L);
 }
 

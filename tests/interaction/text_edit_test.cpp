@@ -44,7 +44,7 @@ TEST_F(TextEdit, APressOpensTheFieldOverThePressPoint) {
   EXPECT_EQ(QApplication::focusWidget(), field);
   // Raised above the picture: the last of the panel's children is drawn on top.
   EXPECT_EQ(form->Panel_Image->children().last(), field);
-  EXPECT_EQ(form->Line_Mode, 0) << "the text tool starts no stroke";
+  EXPECT_EQ(form->Line_Mode, TForm_Main::kLineNone) << "the text tool starts no stroke";
 }
 
 TEST_F(TextEdit, JapaneseTextIsDrawnAsGlyphsWhereItWasTyped) {
@@ -93,7 +93,7 @@ TEST_F(TextEdit, EnterOnAnEmptyFieldClosesItAndRecordsTheUnchangedPicture) {
   EXPECT_TRUE(form->S_Btn_Default->Down());
   EXPECT_EQ(form->Buhin_Tag, rig_tag::kText) << "the text tool stays selected";
   EXPECT_EQ(ScreenCursor(), crDefault);
-  EXPECT_EQ(form->Undo_State, 2u);
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoRecorded);
   EXPECT_EQ(form->Snap_Now, blank);
   // The next press opens it again.
   Press(50, 60);
@@ -108,7 +108,7 @@ TEST_F(TextEdit, ASecondPressMovesTheFieldAndDiscardsTheTypedText) {
   Press(300, 250);
   EXPECT_EQ(form->Edit_X->geometry(), QRect(306, 246, 150, 15));
   EXPECT_TRUE(form->Edit_X->Text().isEmpty());
-  EXPECT_EQ(form->Undo_State, 0u) << "nothing committed";
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoEmpty) << "nothing committed";
   EXPECT_EQ(CountColor(clWhite), 500L * 500L);
 }
 

@@ -70,7 +70,7 @@ TEST_F(Trail, ASecondButtonPressedDuringTheDragLeavesNoBluePixel) {
   Release(160, 120);
   EXPECT_EQ(CountColor(clBlue), 0);
   EXPECT_EQ(PixelAt(120, 130), clLime);
-  EXPECT_EQ(form->Line_Mode, 0);
+  EXPECT_EQ(form->Line_Mode, TForm_Main::kLineNone);
 }
 
 TEST_F(Trail, RestoreOfAnUnreadableColourGivesWhite) {
