@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12, as root) when it is missing, then configures and
 # builds. Usage: scripts/setup.sh [BUILD_DIR [extra cmake arguments...]]
+#            or: scripts/setup.sh --preset NAME [extra cmake arguments...]  (CMakePresets.json)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$top/build}
-shift || true
+preset=
+if [ "${1:-}" = --preset ]; then
+  preset=${2:?usage: setup.sh --preset NAME}
+  shift 2
+else
+  build=${1:-$top/build}
+  shift || true
+fi
 
 packages=(
   cmake ninja-build g++ pkg-config
@@ -12,7 +19,7 @@ packages=(
   libturbojpeg0-dev libjpeg62-turbo-dev
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream man-db debhelper lintian
 )
 missing=()
@@ -30,5 +37,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
-cmake --build "$build"
+if [ -n "$preset" ]; then
+  (cd "$top" && cmake --preset "$preset" "$@" >/dev/null && cmake --build --preset "$preset")
+else
+  cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
+  cmake --build "$build"
+fi

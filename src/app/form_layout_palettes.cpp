@@ -2,6 +2,7 @@
 // load buttons below it, and the map palette (Panel_Point) that covers its upper part.
 #include "app/form_build.h"
 #include "app/form_main.h"
+#include "interaction/rig_tools.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 
@@ -18,45 +19,6 @@ struct SpeedButtonSpec {
 };
 
 constexpr auto kLeft = TButtonLayout::blGlyphLeft;
-constexpr auto kTop = TButtonLayout::blGlyphTop;
-
-constexpr SpeedButtonSpec kRigButtons[] = {
-    {&TForm_Main::S_Btn_Default, "S_Btn_Default", 0, 16, 8, kLeft},
-    {&TForm_Main::SpeedButton13, "SpeedButton13", 13, 16, 56, kLeft},
-    {&TForm_Main::SpeedButton14, "SpeedButton14", 14, 96, 56, kLeft},
-    {&TForm_Main::S_Btn_V_Sarukan, "S_Btn_V_Sarukan", 1, 16, 96, kLeft},
-    {&TForm_Main::S_Btn_H_Sarukan, "S_Btn_H_Sarukan", 2, 56, 96, kTop},
-    {&TForm_Main::S_Btn_V_Big_sarukan, "S_Btn_V_Big_sarukan", 3, 96, 96, kLeft},
-    {&TForm_Main::S_Btn_H_big_Sarukan, "S_Btn_H_big_Sarukan", 4, 136, 96, kTop},
-    {&TForm_Main::S_Btn_Omori_Kotei, "S_Btn_Omori_Kotei", 5, 16, 136, kLeft},
-    {&TForm_Main::S_Btn_Omori_Yudou, "S_Btn_Omori_Yudou", 6, 56, 136, kLeft},
-    {&TForm_Main::SpeedButton9, "SpeedButton9", 7, 96, 136, kLeft},
-    {&TForm_Main::SpeedButton10, "SpeedButton10", 8, 136, 136, kTop},
-    {&TForm_Main::S_Btn_H_M_Hari, "S_Btn_H_M_Hari", 9, 16, 176, kTop},
-    {&TForm_Main::S_Btn_V_M_Hari, "S_Btn_V_M_Hari", 10, 56, 176, kLeft},
-    {&TForm_Main::S_Btn_H_B_Hari, "S_Btn_H_B_Hari", 11, 96, 176, kTop},
-    {&TForm_Main::S_Btn_V_B_Hari, "S_Btn_V_B_Hari", 12, 136, 176, kLeft},
-    {&TForm_Main::SpeedButton1, "SpeedButton1", 31, 16, 216, kTop},
-    {&TForm_Main::SpeedButton2, "SpeedButton2", 32, 56, 216, kTop},
-    {&TForm_Main::SpeedButton3, "SpeedButton3", 33, 96, 216, kTop},
-    {&TForm_Main::SpeedButton4, "SpeedButton4", 34, 136, 216, kLeft},
-    {&TForm_Main::SpeedButton27, "SpeedButton27", 27, 16, 256, kLeft},
-    {&TForm_Main::SpeedButton23, "SpeedButton23", 23, 56, 256, kLeft},
-    {&TForm_Main::SpeedButton16, "SpeedButton16", 16, 96, 256, kLeft},
-    {&TForm_Main::SpeedButton19, "SpeedButton19", 19, 136, 256, kLeft},
-    {&TForm_Main::SpeedButton28, "SpeedButton28", 28, 16, 296, kTop},
-    {&TForm_Main::SpeedButton24, "SpeedButton24", 24, 56, 296, kTop},
-    {&TForm_Main::SpeedButton17, "SpeedButton17", 17, 96, 296, kLeft},
-    {&TForm_Main::SpeedButton20, "SpeedButton20", 20, 136, 296, kLeft},
-    {&TForm_Main::SpeedButton15, "SpeedButton15", 15, 16, 336, kLeft},
-    {&TForm_Main::SpeedButton18, "SpeedButton18", 18, 56, 336, kLeft},
-    {&TForm_Main::SpeedButton21, "SpeedButton21", 21, 96, 336, kLeft},
-    {&TForm_Main::SpeedButton22, "SpeedButton22", 22, 136, 336, kLeft},
-    {&TForm_Main::SpeedButton25, "SpeedButton25", 25, 16, 376, kTop},
-    {&TForm_Main::SpeedButton26, "SpeedButton26", 26, 56, 376, kTop},
-    {&TForm_Main::SpeedButton30, "SpeedButton30", 30, 96, 376, kLeft},
-    {&TForm_Main::SpeedButton29, "SpeedButton29", 29, 136, 376, kLeft},
-};
 
 constexpr SpeedButtonSpec kMapButtons[] = {
     {&TForm_Main::S2_Btn0, "S2_Btn0", 0, 16, 8, kLeft},
@@ -71,19 +33,17 @@ constexpr SpeedButtonSpec kMapButtons[] = {
     {&TForm_Main::S2_Btn9, "S2_Btn9", 109, 96, 192, kLeft},
 };
 
-// The speed buttons of one palette: 41 × 41, in one exclusive group, glyphs from the artwork.
-template <std::size_t N>
-void Build_Speed_Buttons(TForm_Main& f, QWidget* panel, const SpeedButtonSpec (&specs)[N],
-                         int group_index) {
-  for (const SpeedButtonSpec& s : specs) {
-    auto* b = new TSpeedButton(panel);
-    PlaceControl(b, s.name, s.left, s.top, 41, 41);
-    b->SetTag(s.tag);
-    b->SetGroupIndex(group_index);
-    b->SetLayout(s.layout);
-    b->SetGlyph(Artwork(QStringLiteral(":/glyphs/%1.nbrp").arg(QLatin1String(s.name))));
-    f.*s.field = b;
-  }
+// A speed button of a palette: 41 × 41, in the palette's exclusive group, its glyph from the
+// artwork.
+TSpeedButton* Speed_Button(QWidget* panel, const char* name, int tag, int left, int top,
+                           TButtonLayout layout, int group_index) {
+  auto* b = new TSpeedButton(panel);
+  PlaceControl(b, name, left, top, 41, 41);
+  b->SetTag(tag);
+  b->SetGroupIndex(group_index);
+  b->SetLayout(layout);
+  b->SetGlyph(Artwork(QStringLiteral(":/glyphs/%1.nbrp").arg(QLatin1String(name))));
+  return b;
 }
 
 TLabel* Label_At(QWidget* parent, const char* name, int left, int top, const QString& caption,
@@ -122,7 +82,10 @@ void Build_Rig_Palette(TForm_Main& f) {
 
   f.Bevel1 = new TBevel(p, true);
   PlaceControl(f.Bevel1, "Bevel1", 8, 458, 181, 50);
-  Build_Speed_Buttons(f, p, kRigButtons, 1);
+  for (const RigTool& t : Rig_Tools()) {
+    const RigToolButton& b = t.button;
+    f.*b.field = Speed_Button(p, b.name, t.tag, b.left, b.top, b.layout, 1);
+  }
   f.SpeedButton13->resize(81, 41);  // the rod buttons are twice as wide
   f.SpeedButton14->resize(81, 41);
   f.S_Btn_Default->SetDown(true);
@@ -156,8 +119,8 @@ void Build_Map_Palette(TForm_Main& f) {
 
   f.Bevel2 = new TBevel(p, false);
   PlaceControl(f.Bevel2, "Bevel2", 140, 112, 57, 98);
-  Build_Speed_Buttons(f, p, kMapButtons, 2);
   for (const SpeedButtonSpec& s : kMapButtons) {
+    f.*s.field = Speed_Button(p, s.name, s.tag, s.left, s.top, s.layout, 2);
     (f.*s.field)->SetCaption(QString::number(s.tag == 0 ? 0 : s.tag - 100));
   }
   f.S2_Btn0->SetDown(true);

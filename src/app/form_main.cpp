@@ -99,7 +99,7 @@ void TForm_Main::FormCreate() {
   }
   Snap_Now.clear();
   Snap_Prev.clear();
-  Undo_State = 0;
+  Undo_State = kUndoEmpty;
 }
 
 void TForm_Main::FormShow() {
@@ -109,7 +109,7 @@ void TForm_Main::FormShow() {
   Btn_Undo_1->setEnabled(false);
   Btn_Undo_2->setEnabled(false);
   Btn_Clip->setFocus();
-  Line_Mode = 0;
+  Line_Mode = kLineNone;
   Label_Size->SetCaption(Size_Text(Image1->width(), Image1->height()));
   Report_Failure([&] { Label_Var->SetCaption(QStringLiteral("Ver ") + Get_File_Version()); });
   Panel_Point->move(512, 59);
@@ -189,8 +189,7 @@ void TForm_Main::mousePressEvent(QMouseEvent* event) {
   const std::optional<TMouseButton> button = ToMouseButton(event->button());
   if (!button) return;
   const QPoint p = event->position().toPoint();
-  _Image1_MouseDown_(this, *button, ToShiftState(event->modifiers(), event->buttons()), p.x(),
-                     p.y());
+  Image1MouseDown(this, *button, ToShiftState(event->modifiers(), event->buttons()), p.x(), p.y());
   TImage::FlushAll();
 }
 

@@ -24,72 +24,77 @@ class TForm_Main : public QWidget {
   explicit TForm_Main(QWidget* parent = nullptr);
   ~TForm_Main() override;
 
-  // ---- Controls (app/form_layout.cpp builds them with their names, places and properties) ----
+  // ---- Controls (app/form_layout*.cpp build them with their names, places and properties) ----
+  // The names are the controls' object names, which scenario scripts use; a gloss says what each
+  // one is where the name does not.
   // Header.
-  TPanel* Panel2 = nullptr;
-  TLabel* Label1 = nullptr;
-  TLabel* Label2 = nullptr;
-  TLabel* Label_Size = nullptr;
-  TLabel* Label_Var = nullptr;
-  TButton* Btn_Shikake_Or_Point = nullptr;
-  TButton* Button_Clear = nullptr;
-  TButton* Btn_File = nullptr;
-  TButton* Btn_Clip = nullptr;
-  TButton* Button1 = nullptr;
+  TPanel* Panel2 = nullptr;                 // the header strip; moving onto it drops the rig tool
+  TLabel* Label1 = nullptr;                 // the title "Nabrilo"
+  TLabel* Label2 = nullptr;                 // an empty label beside the title
+  TLabel* Label_Size = nullptr;             // "BitMapのサイズ　W * H" of the picture
+  TLabel* Label_Var = nullptr;              // "Ver " and the file version of the version data
+  TButton* Btn_Shikake_Or_Point = nullptr;  // mode switch; its caption names the current mode
+  TButton* Button_Clear = nullptr;          // 全　消　去: a new white picture
+  TButton* Btn_File = nullptr;              // ファイルに保存: save the picture as BMP
+  TButton* Btn_Clip = nullptr;              // クリップボードへ: copy the picture out
+  TButton* Button1 = nullptr;               // 閉じる: close the window
   // Drawing surface.
-  TPanel* Panel_Image = nullptr;
-  TImage* Image1 = nullptr;
-  TEdit* Edit_Y = nullptr;
-  TEdit* Edit_X = nullptr;
-  // Rig palette.
+  TPanel* Panel_Image = nullptr;  // the green ground around the picture
+  TImage* Image1 = nullptr;       // the picture being drawn
+  TEdit* Edit_Y = nullptr;        // the text field of map mode, on the drawing surface
+  TEdit* Edit_X = nullptr;        // the text field of rig mode, on the window
+  // Rig palette (仕掛け図). Each speed button carries its tool's tag; interaction/rig_tools.h
+  // has one row per button with its tool's text, cursor and gestures.
   TPanel* Panel_Shikake = nullptr;
-  TSpeedButton* S_Btn_Default = nullptr;
-  TSpeedButton* SpeedButton13 = nullptr;
-  TSpeedButton* SpeedButton14 = nullptr;
-  TSpeedButton* S_Btn_V_Sarukan = nullptr;
-  TSpeedButton* S_Btn_H_Sarukan = nullptr;
-  TSpeedButton* S_Btn_V_Big_sarukan = nullptr;
-  TSpeedButton* S_Btn_H_big_Sarukan = nullptr;
-  TSpeedButton* S_Btn_Omori_Kotei = nullptr;
-  TSpeedButton* S_Btn_Omori_Yudou = nullptr;
-  TSpeedButton* SpeedButton9 = nullptr;
-  TSpeedButton* SpeedButton10 = nullptr;
-  TSpeedButton* S_Btn_H_M_Hari = nullptr;
-  TSpeedButton* S_Btn_V_M_Hari = nullptr;
-  TSpeedButton* S_Btn_H_B_Hari = nullptr;
-  TSpeedButton* S_Btn_V_B_Hari = nullptr;
-  TSpeedButton* SpeedButton1 = nullptr;
-  TSpeedButton* SpeedButton2 = nullptr;
-  TSpeedButton* SpeedButton3 = nullptr;
-  TSpeedButton* SpeedButton4 = nullptr;
-  TSpeedButton* SpeedButton15 = nullptr;
-  TSpeedButton* SpeedButton16 = nullptr;
-  TSpeedButton* SpeedButton17 = nullptr;
-  TSpeedButton* SpeedButton18 = nullptr;
-  TSpeedButton* SpeedButton19 = nullptr;
-  TSpeedButton* SpeedButton20 = nullptr;
-  TSpeedButton* SpeedButton21 = nullptr;
-  TSpeedButton* SpeedButton22 = nullptr;
-  TSpeedButton* SpeedButton23 = nullptr;
-  TSpeedButton* SpeedButton24 = nullptr;
-  TSpeedButton* SpeedButton25 = nullptr;
-  TSpeedButton* SpeedButton26 = nullptr;
-  TSpeedButton* SpeedButton27 = nullptr;
-  TSpeedButton* SpeedButton28 = nullptr;
-  TSpeedButton* SpeedButton29 = nullptr;
-  TSpeedButton* SpeedButton30 = nullptr;
-  TLabel* Label_Buhin = nullptr;
-  TButton* Btn_Undo_1 = nullptr;
-  TPanel* Panel_Color = nullptr;
-  TColorBox* ColorBox1 = nullptr;
-  TBevel* Bevel1 = nullptr;
-  TLabel* Label3 = nullptr;
-  TLabel* Label4 = nullptr;
-  TButton* Btn_ClipBord = nullptr;
-  TButton* Button4 = nullptr;
-  // Map palette.
+  TSpeedButton* S_Btn_Default = nullptr;        // 0: no tool (the arrow)
+  TSpeedButton* SpeedButton13 = nullptr;        // 13: rod with spinning reel
+  TSpeedButton* SpeedButton14 = nullptr;        // 14: rod with revolving reel
+  TSpeedButton* S_Btn_V_Sarukan = nullptr;      // 1: small swivel, upright
+  TSpeedButton* S_Btn_H_Sarukan = nullptr;      // 2: small swivel, lying
+  TSpeedButton* S_Btn_V_Big_sarukan = nullptr;  // 3: large swivel, upright
+  TSpeedButton* S_Btn_H_big_Sarukan = nullptr;  // 4: large swivel, lying
+  TSpeedButton* S_Btn_Omori_Kotei = nullptr;    // 5: fixed sinker arm
+  TSpeedButton* S_Btn_Omori_Yudou = nullptr;    // 6: sliding sinker arm
+  TSpeedButton* SpeedButton9 = nullptr;         // 7: sinker, upright
+  TSpeedButton* SpeedButton10 = nullptr;        // 8: sinker, lying
+  TSpeedButton* S_Btn_H_M_Hari = nullptr;       // 9: small hook, lying
+  TSpeedButton* S_Btn_V_M_Hari = nullptr;       // 10: small hook, upright
+  TSpeedButton* S_Btn_H_B_Hari = nullptr;       // 11: large hook, lying
+  TSpeedButton* S_Btn_V_B_Hari = nullptr;       // 12: large hook, upright
+  TSpeedButton* SpeedButton1 = nullptr;         // 31: small hook, lying, mirrored
+  TSpeedButton* SpeedButton2 = nullptr;         // 32: small hook, upright, mirrored
+  TSpeedButton* SpeedButton3 = nullptr;         // 33: large hook, lying, mirrored
+  TSpeedButton* SpeedButton4 = nullptr;         // 34: large hook, upright, mirrored
+  TSpeedButton* SpeedButton15 = nullptr;        // 15: thin straight line
+  TSpeedButton* SpeedButton16 = nullptr;        // 16: thin upward arc
+  TSpeedButton* SpeedButton17 = nullptr;        // 17: thin downward arc
+  TSpeedButton* SpeedButton18 = nullptr;        // 18: thick straight line
+  TSpeedButton* SpeedButton19 = nullptr;        // 19: thick upward arc
+  TSpeedButton* SpeedButton20 = nullptr;        // 20: thick downward arc
+  TSpeedButton* SpeedButton21 = nullptr;        // 21: thin free line
+  TSpeedButton* SpeedButton22 = nullptr;        // 22: thick free line
+  TSpeedButton* SpeedButton23 = nullptr;        // 23: thick vertical line
+  TSpeedButton* SpeedButton24 = nullptr;        // 24: thick horizontal line
+  TSpeedButton* SpeedButton25 = nullptr;        // 25: large eraser
+  TSpeedButton* SpeedButton26 = nullptr;        // 26: small eraser
+  TSpeedButton* SpeedButton27 = nullptr;        // 27: thin vertical line
+  TSpeedButton* SpeedButton28 = nullptr;        // 28: thin horizontal line
+  TSpeedButton* SpeedButton29 = nullptr;        // 29: text
+  TSpeedButton* SpeedButton30 = nullptr;        // 30: arrow
+  TLabel* Label_Buhin = nullptr;                // the chosen rig tool's status text
+  TButton* Btn_Undo_1 = nullptr;                // 戻　る: undo, rig palette
+  TPanel* Panel_Color = nullptr;   // frame of the colour box; moving onto it drops the rig tool
+  TColorBox* ColorBox1 = nullptr;  // the pen colour of lines, arcs, text and map figures
+  TBevel* Bevel1 = nullptr;        // frame around the two load buttons
+  TLabel* Label3 = nullptr;        // 編集用　読込: "load for editing", over the load buttons
+  TLabel* Label4 = nullptr;        // BitMap Only, in red
+  TButton* Btn_ClipBord = nullptr;  // ｸﾘｯﾌﾟﾎﾞｰﾄﾞから: paste a picture in (Btn_Clip copies out)
+  TButton* Button4 = nullptr;  // ファイルから: load a picture from a file
+  // Map palette (ポイント), over the upper part of the rig palette in map mode. S2_Btn1 to 9
+  // carry the tags 101 to 109, whose tool depends on the bank chosen in R_Group1
+  // (map/map_tools.h, app/form_modes.cpp).
   TPanel* Panel_Point = nullptr;
-  TSpeedButton* S2_Btn0 = nullptr;
+  TSpeedButton* S2_Btn0 = nullptr;  // 0: no tool (the arrow)
   TSpeedButton* S2_Btn1 = nullptr;
   TSpeedButton* S2_Btn2 = nullptr;
   TSpeedButton* S2_Btn3 = nullptr;
@@ -99,48 +104,70 @@ class TForm_Main : public QWidget {
   TSpeedButton* S2_Btn7 = nullptr;
   TSpeedButton* S2_Btn8 = nullptr;
   TSpeedButton* S2_Btn9 = nullptr;
-  TLabel* Label_Point = nullptr;
-  TButton* Btn_Undo_2 = nullptr;
-  TRadioGroup* R_Group1 = nullptr;
-  TBevel* Bevel2 = nullptr;
-  TImage* Image_H = nullptr;
-  TLabel* Label_Hato = nullptr;
-  TEdit* Edit_Haba = nullptr;
-  TUpDown* UpDown1 = nullptr;
-  TRadioGroup* R_Group_line = nullptr;
-  TRadioGroup* R_Group2 = nullptr;
-  TRadioGroup* R_Group_Keshigomu = nullptr;
+  TLabel* Label_Point = nullptr;        // the chosen map tool's status text
+  TButton* Btn_Undo_2 = nullptr;        // 戻　る: undo, map palette
+  TRadioGroup* R_Group1 = nullptr;      // ボタン選択: the bank, 波止 / 線 / 部品
+  TBevel* Bevel2 = nullptr;             // frame around the preview and the band width
+  TImage* Image_H = nullptr;            // preview of the chosen map tool
+  TLabel* Label_Hato = nullptr;         // 波止の幅: breakwater band width
+  TEdit* Edit_Haba = nullptr;           // the band width, 20 to 100 (read-only)
+  TUpDown* UpDown1 = nullptr;           // steps Edit_Haba by 5
+  TRadioGroup* R_Group_line = nullptr;  // 線の太さ: line bank pen, 細 / 太 / 極太
+  TRadioGroup* R_Group2 = nullptr;      // 塗りつぶし: line bank shapes filled white, 有 / 無
+  TRadioGroup* R_Group_Keshigomu = nullptr;  // 消しゴムの大きさ: map eraser size, 小 / 大
   // Non-visual.
-  TOpenPictureDialog* OpenPicDialog1 = nullptr;
-  TSavePictureDialog* SavePictureDialog1 = nullptr;
+  TOpenPictureDialog* OpenPicDialog1 = nullptr;      // for Button4
+  TSavePictureDialog* SavePictureDialog1 = nullptr;  // for Btn_File
+  // Nine pictures per map bank (波止 0-8, 線 9-17, 部品 18-26): the glyphs of S2_Btn1 to 9, and
+  // the previews Image_H shows.
   TImageList* ImageList1 = nullptr;
 
   // ---- State (in this order; all zero, false or empty before FormCreate) ----
+  // Owners: app/ sets the tags, interaction/ the rig gesture, map/ the map gesture, document/
+  // the undo record.
   QByteArray Snap_Now;   // the latest snapshot of the picture, as a BMP file image
   QByteArray Snap_Prev;  // the snapshot that undo brings back
-  std::uint32_t Undo_State = 0;
-  std::int32_t Buhin_Tag = 0;
-  std::int32_t Line_Mode = 0;
-  std::int32_t Start_X = 0, Start_Y = 0;
-  std::int32_t Press_X = 0, Press_Y = 0;
+  // Undo_State (document/form_undo.cpp): how far the undo record has come since the last reset.
+  static constexpr std::uint32_t kUndoEmpty = 0;     // nothing recorded; undo does nothing
+  static constexpr std::uint32_t kUndoFirst = 1;     // only inside the first Take_Snapshot
+  static constexpr std::uint32_t kUndoRecorded = 2;  // Snap_Prev holds a picture to go back to
+  std::uint32_t Undo_State = kUndoEmpty;
+  std::int32_t Buhin_Tag = 0;  // the chosen rig tool (rig/rig_tags.h); 0 none
+  // Line_Mode (interaction/): the rig stroke in progress, set by the press, ended by the
+  // release; a drag step draws only while it holds the mode its tool's row names.
+  static constexpr std::int32_t kLineNone = 0;
+  static constexpr std::int32_t kLineDragging = 1;  // trail, free line or eraser
+  static constexpr std::int32_t kLineVerticalThick = 2;
+  static constexpr std::int32_t kLineHorizontalThick = 3;
+  static constexpr std::int32_t kLineVerticalThin = 4;
+  static constexpr std::int32_t kLineHorizontalThin = 5;
+  std::int32_t Line_Mode = kLineNone;
+  std::int32_t Start_X = 0, Start_Y = 0;  // press point of a rig line or of a text, either mode
+  std::int32_t Press_X = 0, Press_Y = 0;  // the screen pointer at the last press: stamp anchor
   static constexpr int kTrailCapacity = 10000;
+  // The blue pointer trail of the traced rig strokes (interaction/trail.cpp).
   std::array<std::array<std::int32_t, kTrailCapacity>, 2> Trail_XY{};  // row 0 x, row 1 y
-  std::array<ColorText, kTrailCapacity> Trail_Color{};
-  std::int32_t Trail_Count = 0;
-  std::array<TPoint, 4> Bezier_Pts{};
-  std::int32_t Begin_X = 0, Begin_Y = 0;
-  std::int32_t End_X = 0, End_Y = 0;
-  std::int32_t Down_X = 0, Down_Y = 0;
+  std::array<ColorText, kTrailCapacity> Trail_Color{};  // the colour each trail pixel covered
+  std::int32_t Trail_Count = 0;                         // index of the last trail point
+  std::array<TPoint, 4> Bezier_Pts{};                   // the last rig arc's control points
+  std::int32_t Begin_X = 0, Begin_Y = 0;  // rig stroke start (the trail's first point)
+  std::int32_t End_X = 0, End_Y = 0;      // rig stroke end (the release point)
+  std::int32_t Down_X = 0, Down_Y = 0;    // map mode: press point of the gesture
+  // Rig mode: the previous pointer position (where the eraser's last disc goes). Map mode: the
+  // previous pointer position for the line bank and the eraser, and corner 1 of the breakwater
+  // band outline shown (map/hato_band.cpp) for the breakwater bank.
   std::int32_t Last_X = 0, Last_Y = 0;
-  std::int32_t Last_X2 = 0, Last_Y2 = 0;
-  std::int32_t Last_X3 = 0, Last_Y3 = 0;
-  std::int32_t Last_X4 = 0, Last_Y4 = 0;
+  std::int32_t Last_X2 = 0, Last_Y2 = 0;  // map mode: band outline corners 2 to 5, recorded
+  std::int32_t Last_X3 = 0, Last_Y3 = 0;  // so that the next move can draw the outline again
+  std::int32_t Last_X4 = 0, Last_Y4 = 0;  // in not-xor to erase it
   std::int32_t Last_X5 = 0, Last_Y5 = 0;
-  bool Mouse_Held = false;
+  bool Mouse_Held = false;  // map mode: a press on the picture has not been released yet
+  // Map mode (map/hato_band.cpp): the band's width vector across the drag, at full width, a
+  // quarter and three quarters of it; the release clears Haba_DY.
   std::int32_t Haba_DX = 0, Haba_DY = 0;
   std::int32_t Haba1_DX = 0, Haba1_DY = 0;
   std::int32_t Haba3_DX = 0, Haba3_DY = 0;
-  std::int32_t Point_Tag = 0;
+  std::int32_t Point_Tag = 0;  // the chosen map tool, 101 to 109 (map/map_tools.h); 0 none
 
   // ---- Application shell: start-up, layout, modes and palettes (app/) ----
   void FormCreate();
@@ -173,13 +200,14 @@ class TForm_Main : public QWidget {
   bool Gesture_In_Progress() const;  // a press on the picture not yet released
 
   // ---- Drawing-surface interaction: press, move, release, trail, text (interaction/) ----
-  void _Image1_MouseDown_(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void Image1MouseDown(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
   void Image1MouseMove(QObject* Sender, TShiftState Shift, int X, int Y);
   void Image1MouseUp(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
   void Rig_Mouse_Up(int X, int Y);  // the rig-mode part of the release handler
   enum class ArcDirection { Upward, Downward };
   void Draw_Arc(ArcDirection direction);
   void Draw_Arrow_Head(int x1, int y1, int x2, int y2);
+  void Eraser_Disc(int x, int y, int r);  // the white disc both erasers leave, in copy mode
   void Trail_Start(int x, int y);
   void Trail_Add(int x, int y);
   void Trail_Restore();
@@ -190,24 +218,8 @@ class TForm_Main : public QWidget {
   void Commit_Text(TEdit* edit, TSpeedButton* no_tool_button, char16_t& Key);
 
   // ---- Rig-diagram parts: tackle-part stamps, rods and reels (rig/) ----
-  void Stamp_V_Sarukan(int x, int y);
-  void Stamp_H_Sarukan(int x, int y);
-  void Stamp_V_Big_Sarukan(int x, int y);
-  void Stamp_H_Big_Sarukan(int x, int y);
-  void Stamp_Omori_Kotei(int x, int y);
-  void Stamp_Omori_Yudou(int x, int y);
-  void Stamp_V_Omori(int x, int y);
-  void Stamp_H_Omori(int x, int y);
-  void Stamp_H_M_Hari(int x, int y);
-  void Stamp_V_M_Hari(int x, int y);
-  void Stamp_H_B_Hari(int x, int y);
-  void Stamp_V_B_Hari(int x, int y);
-  void Stamp_H_M_Hari_Mirror(int x, int y);
-  void Stamp_V_M_Hari_Mirror(int x, int y);
-  void Stamp_H_B_Hari_Mirror(int x, int y);
-  void Stamp_V_B_Hari_Mirror(int x, int y);
-  void Draw_Rod_Spinning(int x, int y);
-  void Draw_Rod_Revolving(int x, int y);
+  // Drawn on a Canvas without the window (rig/rig_parts.h), from the rows of
+  // interaction/rig_tools.h.
 
   // ---- Map drawing: breakwater bands, the drag step, map symbol stamps (map/) ----
   void Calc_Haba(int start_x, int start_y, int end_x, int end_y, int width);
@@ -217,14 +229,7 @@ class TForm_Main : public QWidget {
   void Map_Drag(int x, int y);
   void Map_Mouse_Down(int X, int Y);  // the map-mode part of the press handler
   void Map_Mouse_Up(int X, int Y);    // the map-mode part of the release handler
-  void Stamp_Tetrapod_1(int x, int y);
-  void Stamp_Tetrapod_2(int x, int y);
-  void Stamp_Sankaku_Nami(int x, int y);
-  void Stamp_Shikaku_Nami(int x, int y);
-  void Stamp_Sunahama(int x, int y);
-  void Stamp_Iwaba(int x, int y);
-  void Stamp_Chushajo(int x, int y);
-  void Stamp_Suna_Ten(int x, int y);
+  // The map symbols are drawn on a Canvas without the window (map/map_stamps.h).
 
   // ---- Picture document: undo snapshots, clear, clipboard, files (document/) ----
   void Take_Snapshot();

@@ -1,5 +1,6 @@
 // The two editing modes and the map palette's banks and tools.
 #include "app/form_main.h"
+#include "map/map_tools.h"
 #include "platform/controls.h"
 #include "platform/cursors.h"
 
@@ -10,8 +11,11 @@ namespace {
 const QString kRigCaption = QStringLiteral("仕掛け図");
 const QString kMapCaption = QStringLiteral("ポイント");
 
-enum Bank { kHatoBank = 0, kLineBank = 1, kPartsBank = 2 };
-constexpr int kEraserTag = 109;
+using map_tools::kEraserTag;
+using map_tools::kHatoBank;
+using map_tools::kLineBank;
+using map_tools::kPartsBank;
+
 constexpr int kNoPreview = -1;
 
 struct MapTool {
@@ -36,8 +40,8 @@ int Tag_Of(QObject* sender) {
 }
 
 std::optional<MapTool> Map_Tool(int bank, int tag) {
-  const int i = tag - 101;
-  if (i < 0 || i > 8) return std::nullopt;
+  if (!map_tools::IsToolTag(tag)) return std::nullopt;
+  const int i = tag - map_tools::kFirstTag;
   switch (bank) {
     case kHatoBank:
       return MapTool{u"", i};
@@ -79,7 +83,7 @@ void TForm_Main::Btn_Shikake_Or_PointClick(QObject*) {
     Btn_Shikake_Or_Point->SetCaption(kRigCaption);
     S_Btn_Default->SetDown(true);
   }
-  Undo_State = 0;
+  Undo_State = kUndoEmpty;
   Btn_Undo_1->setEnabled(false);
   Btn_Undo_2->setEnabled(false);
   Label_Size->SetCaption(Size_Text(Image1->width(), Image1->height()));

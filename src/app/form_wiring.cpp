@@ -23,7 +23,7 @@ void Wire_Events(TForm_Main& f) {
   f.Btn_Clip->OnClick = Handler(f, &TForm_Main::Btn_ClipClick);
   f.Button1->OnClick = Handler(f, &TForm_Main::Button1Click);
 
-  f.Image1->OnMouseDown = Handler(f, &TForm_Main::_Image1_MouseDown_);
+  f.Image1->OnMouseDown = Handler(f, &TForm_Main::Image1MouseDown);
   f.Image1->OnMouseMove = Handler(f, &TForm_Main::Image1MouseMove);
   f.Image1->OnMouseUp = Handler(f, &TForm_Main::Image1MouseUp);
   f.Edit_X->OnKeyPress = Handler(f, &TForm_Main::Edit_XKeyPress);

@@ -29,7 +29,7 @@ void TForm_Main::Button_ClearClick(QObject*) {
   Set_Outer_Size(720, 605);
   Snap_Now = QByteArray();
   Snap_Prev = QByteArray();
-  Undo_State = 0;
+  Undo_State = kUndoEmpty;
   Btn_Undo_1->setEnabled(false);
   Btn_Undo_2->setEnabled(false);
 }

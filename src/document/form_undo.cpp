@@ -11,19 +11,19 @@ void TForm_Main::Save_Snap_Now() {
 }
 
 void TForm_Main::Take_Snapshot() {
-  const bool first = Undo_State == 0;
-  if (first) Undo_State = 1;
+  const bool first = Undo_State == kUndoEmpty;
+  if (first) Undo_State = kUndoFirst;
   // Tested before recording, so the first snapshot after a reset leaves the buttons disabled.
-  const bool undo_possible = Undo_State == 2;
+  const bool undo_possible = Undo_State == kUndoRecorded;
   Btn_Undo_1->setEnabled(undo_possible);
   Btn_Undo_2->setEnabled(undo_possible);
   // The first time both streams get the picture; after that Snap_Prev takes what Snap_Now had.
   RecordSnapshot(Image1->Picture().Image(), first, &Snap_Now, &Snap_Prev);
-  Undo_State = 2;
+  Undo_State = kUndoRecorded;
 }
 
 void TForm_Main::Btn_Undo_1Click(QObject*) {
-  if (Undo_State != 2) return;
+  if (Undo_State != kUndoRecorded) return;
   // Decoded straight into the picture's own pixels; a stream that cannot be decoded leaves the
   // picture as it was.
   if (!RestoreSnapshot(Snap_Prev, &Snap_Now, &Image1->Picture().Image())) return;

@@ -7,57 +7,13 @@ namespace nabrilo {
 
 namespace {
 
-enum class Follow { Pointer, StartColumn, StartRow };
-
-struct DragLine {
-  int tag;
-  int line_mode;
-  int pen_width;
-  Follow to;
-};
-
-constexpr DragLine kDragLines[] = {
-    {21, 1, 1, Follow::Pointer},      // "自由細　ライン"
-    {22, 1, 2, Follow::Pointer},      // "自由太　ライン"
-    {23, 2, 2, Follow::StartColumn},  // "垂直　太　ライン"
-    {24, 3, 2, Follow::StartRow},     // "水平　太　ライン"
-    {27, 4, 1, Follow::StartColumn},  // "垂直　細　ライン"
-    {28, 5, 1, Follow::StartRow},     // "水平　細　ライン"
-};
-
 constexpr TColor kEraserRing = clRed;
 
-void Drag_Line(TForm_Main& f, int X, int Y) {
-  for (const DragLine& line : kDragLines) {
-    if (line.tag != f.Buhin_Tag || line.line_mode != f.Line_Mode) continue;
-    Canvas& canvas = f.Picture_Canvas();
-    canvas.SetPenWidth(line.pen_width);
-    canvas.SetPenColor(f.ColorBox1->Selected());
-    switch (line.to) {
-      case Follow::Pointer:
-        canvas.LineTo(X, Y);
-        break;
-      case Follow::StartColumn:
-        canvas.LineTo(f.Start_X, Y);
-        break;
-      case Follow::StartRow:
-        canvas.LineTo(X, f.Start_Y);
-        break;
-    }
-  }
-}
-
-// A white disc where the eraser was, then one with a red ring where it is now.
-void Drag_Eraser(TForm_Main& f, int X, int Y) {
-  const int r = Eraser_Radius(f.Buhin_Tag);
+void Drag_Line(TForm_Main& f, int pen_width, int X, int Y) {
   Canvas& canvas = f.Picture_Canvas();
-  canvas.SetBrushStyle(bsSolid);
-  canvas.SetBrushColor(clWhite);
-  canvas.SetPenWidth(1);
-  canvas.SetPenColor(clWhite);
-  canvas.Ellipse(f.Last_X - r, f.Last_Y - r, f.Last_X + r, f.Last_Y + r);
-  canvas.SetPenColor(kEraserRing);
-  canvas.Ellipse(X - r, Y - r, X + r, Y + r);
+  canvas.SetPenWidth(pen_width);
+  canvas.SetPenColor(f.ColorBox1->Selected());
+  canvas.LineTo(X, Y);
 }
 
 }  // namespace
@@ -72,9 +28,34 @@ void TForm_Main::Image1MouseMove(QObject*, TShiftState, int X, int Y) {
   if (!(0 < Press_X && Press_X < Image1->width() && 0 < Press_Y && Press_Y < Image1->height())) {
     return;
   }
-  if (Line_Mode == 1 && Is_Traced_Stroke(Buhin_Tag)) Trail_Add(X, Y);
-  Drag_Line(*this, X, Y);
-  if (Line_Mode == 1 && Eraser_Radius(Buhin_Tag) > 0) Drag_Eraser(*this, X, Y);
+  const RigTool* tool = Find_Rig_Tool(Buhin_Tag);
+  if (tool && Line_Mode == tool->line_mode) {
+    switch (tool->drag) {
+      case OnDrag::Nothing:
+        break;
+      case OnDrag::Trail:
+        Trail_Add(X, Y);
+        break;
+      case OnDrag::Free:
+        Drag_Line(*this, tool->pen_width, X, Y);
+        break;
+      case OnDrag::Vertical:
+        Drag_Line(*this, tool->pen_width, Start_X, Y);
+        break;
+      case OnDrag::Horizontal:
+        Drag_Line(*this, tool->pen_width, X, Start_Y);
+        break;
+      case OnDrag::Eraser: {
+        // A white disc where the eraser was, then one with a red ring where it is now.
+        const int r = tool->eraser_radius;
+        Eraser_Disc(Last_X, Last_Y, r);
+        Canvas& canvas = Picture_Canvas();
+        canvas.SetPenColor(kEraserRing);
+        canvas.Ellipse(X - r, Y - r, X + r, Y + r);
+        break;
+      }
+    }
+  }
   Last_X = X;
   Last_Y = Y;
 }

@@ -9,38 +9,6 @@ namespace nabrilo {
 
 namespace {
 
-enum class Release {
-  Line,    // trail back, then a straight line from the press point
-  Arc,     // trail back, then the Bezier arc
-  Arrow,   // trail back, then the shaft and the head
-  Finish,  // the line is already on the picture
-  Eraser,  // the last white disc
-};
-
-struct RigRelease {
-  int tag;
-  Release action;
-  int pen_width = 1;
-  TForm_Main::ArcDirection direction = TForm_Main::ArcDirection::Upward;
-};
-
-using enum TForm_Main::ArcDirection;
-
-constexpr RigRelease kRigReleases[] = {
-    {15, Release::Line, 1}, {16, Release::Arc, 1, Upward}, {17, Release::Arc, 1, Downward},
-    {18, Release::Line, 2}, {19, Release::Arc, 2, Upward}, {20, Release::Arc, 2, Downward},
-    {21, Release::Finish},  {22, Release::Finish},         {23, Release::Finish},
-    {24, Release::Finish},  {25, Release::Eraser},         {26, Release::Eraser},
-    {27, Release::Finish},  {28, Release::Finish},         {30, Release::Arrow, 2},
-};
-
-const RigRelease* Find_Rig_Release(int tag) {
-  for (const RigRelease& r : kRigReleases) {
-    if (r.tag == tag) return &r;
-  }
-  return nullptr;
-}
-
 void Straight_From_Trail(TForm_Main& f, int pen_width, int X, int Y) {
   f.Trail_Restore();
   Canvas& canvas = f.Picture_Canvas();
@@ -50,13 +18,12 @@ void Straight_From_Trail(TForm_Main& f, int pen_width, int X, int Y) {
   canvas.LineTo(X, Y);
 }
 
-void Eraser_Disc(Canvas& canvas, int r, int X, int Y) {
-  canvas.SetPenMode(pmCopy);
-  canvas.SetBrushStyle(bsSolid);
-  canvas.SetBrushColor(clWhite);
-  canvas.SetPenWidth(1);
-  canvas.SetPenColor(clWhite);
-  canvas.Ellipse(X - r, Y - r, X + r, Y + r);
+void Arc_From_Trail(TForm_Main& f, int pen_width, TForm_Main::ArcDirection direction) {
+  Canvas& canvas = f.Picture_Canvas();
+  canvas.SetPenColor(f.ColorBox1->Selected());
+  canvas.SetPenWidth(pen_width);
+  f.Trail_Restore();
+  f.Draw_Arc(direction);
 }
 
 }  // namespace
@@ -73,37 +40,37 @@ void TForm_Main::Image1MouseUp(QObject*, TMouseButton, TShiftState, int X, int Y
 void TForm_Main::Rig_Mouse_Up(int X, int Y) {
   End_X = X;
   End_Y = Y;
-  const RigRelease* release = Find_Rig_Release(Buhin_Tag);
+  const RigTool* tool = Find_Rig_Tool(Buhin_Tag);
   // Stamps, rods, text and no tool end nothing here; nor does a release whose press did not
   // begin a stroke on the picture.
-  if (!release || Line_Mode == 0) return;
-  Canvas& canvas = Picture_Canvas();
-  switch (release->action) {
-    case Release::Line:
-      Straight_From_Trail(*this, release->pen_width, X, Y);
+  if (!tool || tool->release == OnRelease::Nothing || Line_Mode == kLineNone) return;
+  switch (tool->release) {
+    case OnRelease::Nothing:
+    case OnRelease::Finish:
       break;
-    case Release::Arc:
-      canvas.SetPenColor(ColorBox1->Selected());
-      canvas.SetPenWidth(release->pen_width);
-      Trail_Restore();
-      Draw_Arc(release->direction);
+    case OnRelease::Line:
+      Straight_From_Trail(*this, tool->pen_width, X, Y);
       break;
-    case Release::Arrow:
-      Straight_From_Trail(*this, release->pen_width, X, Y);
+    case OnRelease::ArcUp:
+      Arc_From_Trail(*this, tool->pen_width, ArcDirection::Upward);
+      break;
+    case OnRelease::ArcDown:
+      Arc_From_Trail(*this, tool->pen_width, ArcDirection::Downward);
+      break;
+    case OnRelease::Arrow:
+      Straight_From_Trail(*this, tool->pen_width, X, Y);
       Draw_Arrow_Head(Begin_X, Begin_Y, X, Y);
       break;
-    case Release::Finish:
-      break;
-    case Release::Eraser:
-      Eraser_Disc(canvas, Eraser_Radius(Buhin_Tag), X, Y);
+    case OnRelease::Eraser:
+      Eraser_Disc(X, Y, tool->eraser_radius);
       break;
   }
-  Line_Mode = 0;
+  Line_Mode = kLineNone;
   Take_Snapshot();
 }
 
 void TForm_Main::Draw_Arc(ArcDirection direction) {
-  const ArcBulge bulge = direction == Upward ? ArcBulge::Upward : ArcBulge::Downward;
+  const ArcBulge bulge = direction == ArcDirection::Upward ? ArcBulge::Upward : ArcBulge::Downward;
   Bezier_Pts = ArcBezierPoints(bulge, {Begin_X, Begin_Y}, {End_X, End_Y});
   Picture_Canvas().PolyBezier(Bezier_Pts);
 }
@@ -117,6 +84,16 @@ void TForm_Main::Draw_Arrow_Head(int x1, int y1, int x2, int y2) {
   const TPoint head[] = {tip, a, b};
   canvas.Polygon(head);
   canvas.SetBrushColor(clWhite);
+}
+
+void TForm_Main::Eraser_Disc(int x, int y, int r) {
+  Canvas& canvas = Picture_Canvas();
+  canvas.SetPenMode(pmCopy);
+  canvas.SetBrushStyle(bsSolid);
+  canvas.SetBrushColor(clWhite);
+  canvas.SetPenWidth(1);
+  canvas.SetPenColor(clWhite);
+  canvas.Ellipse(x - r, y - r, x + r, y + r);
 }
 
 }  // namespace nabrilo

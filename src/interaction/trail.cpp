@@ -16,7 +16,7 @@ void TForm_Main::Trail_Start(int x, int y) {
   Trail_Restore();
   Trail_Live = true;
   Trail_Count = 0;
-  Line_Mode = 1;
+  Line_Mode = kLineDragging;
   Trail_XY[0][0] = x;
   Trail_XY[1][0] = y;
   Canvas& canvas = Picture_Canvas();

@@ -41,18 +41,12 @@ void Line_Drag_Step(TForm_Main& f, int x, int y) {
 }
 
 void Eraser_Drag_Step(TForm_Main& f, int x, int y) {
-  Canvas& canvas = f.Picture_Canvas();
-  const int r = Eraser_Radius(f.R_Group_Keshigomu->ItemIndex());
-  const int last_x = f.Last_X, last_y = f.Last_Y;
-  canvas.SetPenWidth(1);
-  canvas.SetPenMode(pmCopy);
-  canvas.SetPenColor(clWhite);
-  canvas.SetBrushColor(clWhite);
-  canvas.SetBrushStyle(bsSolid);
+  const int r = Map_Eraser_Radius(f.R_Group_Keshigomu->ItemIndex());
   // A white disc one move behind the pointer, which also covers the ring drawn there.
-  canvas.Ellipse(last_x - r, last_y - r, last_x + r, last_y + r);
+  f.Eraser_Disc(f.Last_X, f.Last_Y, r);
   // The white brush in not-xor leaves the inside as it is: only a red ring shows where the
   // next disc will fall.
+  Canvas& canvas = f.Picture_Canvas();
   canvas.SetPenMode(pmNotXor);
   canvas.SetPenColor(clRed);
   canvas.Ellipse(x - r, y - r, x + r, y + r);

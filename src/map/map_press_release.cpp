@@ -2,6 +2,7 @@
 // stamps the parts-bank symbols at once); the release draws the finished figure in copy mode and
 // records it for undo.
 #include "app/form_main.h"
+#include "map/map_stamps.h"
 #include "map/map_tools.h"
 
 namespace nabrilo {
@@ -10,38 +11,10 @@ using namespace map_tools;
 
 namespace {
 
-// Stamps the parts-bank symbol of `tag` at (x, y); false for the tags that stamp none.
-bool Stamp_Symbol(TForm_Main& f, int tag, int x, int y) {
-  switch (tag) {
-    case 101:
-      f.Stamp_Tetrapod_1(x, y);
-      return true;
-    case 102:
-      f.Stamp_Tetrapod_2(x, y);
-      return true;
-    case 103:
-      f.Stamp_Sankaku_Nami(x, y);
-      return true;
-    case 104:
-      f.Stamp_Shikaku_Nami(x, y);
-      return true;
-    case 105:
-      f.Stamp_Sunahama(x, y);
-      return true;
-    case 106:
-      f.Stamp_Iwaba(x, y);
-      return true;
-    case 107:
-      f.Stamp_Chushajo(x, y);
-      return true;
-    default:
-      return false;
-  }
-}
-
 void Parts_Press(TForm_Main& f, int x, int y) {
   // Stamps sit at the screen pointer, which the press handler turned into Press_X, Press_Y.
-  if (Stamp_Symbol(f, f.Point_Tag, f.Press_X, f.Press_Y)) {
+  if (IsMapStampTag(f.Point_Tag)) {
+    DrawMapStamp(f.Picture_Canvas(), f.Point_Tag, f.Press_X, f.Press_Y);
     f.Take_Snapshot();
   } else if (f.Point_Tag == kTextTag) {
     f.Start_X = x;
@@ -97,13 +70,7 @@ void Parts_Release(TForm_Main& f, int x, int y) {
   canvas.SetPenWidth(2);
   // The stamps took their snapshot at the press, and a text takes its own when it is committed.
   if (f.Point_Tag != kEraserTag) return;
-  const int r = Eraser_Radius(f.R_Group_Keshigomu->ItemIndex());
-  canvas.SetPenMode(pmCopy);
-  canvas.SetBrushStyle(bsSolid);
-  canvas.SetBrushColor(clWhite);
-  canvas.SetPenWidth(1);
-  canvas.SetPenColor(clWhite);
-  canvas.Ellipse(x - r, y - r, x + r, y + r);
+  f.Eraser_Disc(x, y, Map_Eraser_Radius(f.R_Group_Keshigomu->ItemIndex()));
   f.Take_Snapshot();
 }
 

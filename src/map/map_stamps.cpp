@@ -85,13 +85,7 @@ constexpr Op kStamp_Chushajo[] = {
     MoveTo(2, 0), LineTo(-4, 0),     // lower bar of the bowl
 };
 
-struct MapStamp {
-  int tag;
-  Table ops;
-  Extent extent;  // left, top, right, bottom: the offsets the symbol's points span
-};
-
-constexpr MapStamp kMapStamps[] = {
+constexpr TaggedStamp kMapStamps[] = {
     {101, kStamp_Tetrapod_1, {-3, 1, 33, 35}},
     {102, kStamp_Tetrapod_2, {-15, 0, 21, 34}},
     {103, kStamp_Sankaku_Nami, {-16, -19, 16, 9}},
@@ -103,30 +97,17 @@ constexpr MapStamp kMapStamps[] = {
 
 // clang-format on
 
-// The extents were written down apart from the tables; a slip in either stops the build.
-constexpr bool TablesMatchExtents() {
-  for (const MapStamp& s : kMapStamps) {
-    if (!(TableExtent(s.ops) == s.extent)) return false;
-  }
-  return true;
-}
-static_assert(TablesMatchExtents(), "a map stamp table disagrees with its symbol's extent");
-
-const MapStamp* FindMapStamp(int tag) {
-  for (const MapStamp& s : kMapStamps) {
-    if (s.tag == tag) return &s;
-  }
-  return nullptr;
-}
+static_assert(TablesMatchExtents(kMapStamps),
+              "a map stamp table disagrees with its symbol's extent");
 
 }  // namespace
 
 bool IsMapStampTag(int tag) {
-  return FindMapStamp(tag) != nullptr;
+  return FindStamp(kMapStamps, tag) != nullptr;
 }
 
 void DrawMapStamp(Canvas& canvas, int tag, int x, int y) {
-  if (const MapStamp* s = FindMapStamp(tag)) DrawStampTable(canvas, s->ops, x, y);
+  DrawTaggedStamp(canvas, kMapStamps, tag, x, y);
 }
 
 void DrawSandDot(Canvas& canvas, int x, int y) {
@@ -134,7 +115,7 @@ void DrawSandDot(Canvas& canvas, int x, int y) {
 }
 
 stamp::Table MapStampTable(int tag) {
-  const MapStamp* s = FindMapStamp(tag);
+  const TaggedStamp* s = FindStamp(kMapStamps, tag);
   return s ? s->ops : stamp::Table();
 }
 
@@ -143,9 +124,7 @@ stamp::Table SandDotTable() {
 }
 
 QRect MapStampExtent(int tag) {
-  const MapStamp* s = FindMapStamp(tag);
-  if (!s) return {};
-  return QRect(QPoint(s->extent.left, s->extent.top), QPoint(s->extent.right, s->extent.bottom));
+  return TaggedStampExtent(kMapStamps, tag);
 }
 
 }  // namespace nabrilo

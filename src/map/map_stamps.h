@@ -5,7 +5,7 @@
 #include <QRect>
 
 #include "platform/canvas.h"
-#include "rig/stamp_table.h"
+#include "stamps/stamp_table.h"
 
 namespace nabrilo {
 

@@ -78,7 +78,7 @@ int Cross_Reach(int thickness_item) {
   return 3 * (std::clamp(thickness_item, 0, 2) + 1);
 }
 
-int Eraser_Radius(int size_item) {
+int Map_Eraser_Radius(int size_item) {
   return Pick(kEraserRadii, size_item);
 }
 

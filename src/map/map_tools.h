@@ -43,7 +43,8 @@ int Drag_Pen_Width(int thickness_item);
 int Release_Pen_Width(int thickness_item);
 // Half the arm of the release cross of "×付線": 3, 6 or 9.
 int Cross_Reach(int thickness_item);
-// The map eraser's radius by the item of R_Group_Keshigomu (小, 大).
-int Eraser_Radius(int size_item);
+// The map eraser's radius by the item of R_Group_Keshigomu (小, 大). The rig erasers have a
+// fixed radius each, in their rows of interaction/rig_tools.h.
+int Map_Eraser_Radius(int size_item);
 
 }  // namespace nabrilo::map_tools

@@ -1,13 +1,15 @@
 // The sixteen tackle parts. Every orientation, size and mirror image has a table of its own;
 // nothing is turned, scaled or coloured at run time. Offsets are from the anchor.
 #include "rig/rig_parts.h"
-#include "rig/stamp_table.h"
+#include "rig/rig_tags.h"
+#include "stamps/stamp_table.h"
 
 namespace nabrilo {
 
 namespace {
 
 using namespace stamp;
+using namespace rig_tag;
 
 // clang-format off
 
@@ -134,63 +136,41 @@ constexpr Op kStamp_V_B_Hari_Mirror[] = {
     LineTo(6, 28), LineTo(2, 28), LineTo(-2, 24), LineTo(-2, 20),
 };
 
-struct RigStamp {
-  int tag;
-  Table ops;
-  Extent extent;  // left, top, right, bottom: the offsets the part's points span
-};
-
-constexpr RigStamp kRigStamps[] = {
-    {1, kStamp_V_Sarukan, {-3, 0, 3, 22}},
-    {2, kStamp_H_Sarukan, {0, -3, 22, 3}},
-    {3, kStamp_V_Big_Sarukan, {-5, 0, 5, 35}},
-    {4, kStamp_H_Big_Sarukan, {0, -5, 35, 5}},
-    {5, kStamp_Omori_Kotei, {-4, 0, 50, 70}},
-    {6, kStamp_Omori_Yudou, {-4, 0, 56, 70}},
-    {7, kStamp_V_Omori, {-5, 0, 5, 30}},
-    {8, kStamp_H_Omori, {0, -5, 30, 5}},
-    {9, kStamp_H_M_Hari, {0, -1, 14, 5}},
-    {10, kStamp_V_M_Hari, {-5, 0, 1, 14}},
-    {11, kStamp_H_B_Hari, {0, -2, 28, 10}},
-    {12, kStamp_V_B_Hari, {-10, 0, 2, 28}},
-    {31, kStamp_H_M_Hari_Mirror, {-14, -1, 0, 5}},
-    {32, kStamp_V_M_Hari_Mirror, {-1, 0, 5, 14}},
-    {33, kStamp_H_B_Hari_Mirror, {-28, -2, 0, 10}},
-    {34, kStamp_V_B_Hari_Mirror, {-2, 0, 10, 28}},
+constexpr TaggedStamp kRigStamps[] = {
+    {kVSarukan, kStamp_V_Sarukan, {-3, 0, 3, 22}},
+    {kHSarukan, kStamp_H_Sarukan, {0, -3, 22, 3}},
+    {kVBigSarukan, kStamp_V_Big_Sarukan, {-5, 0, 5, 35}},
+    {kHBigSarukan, kStamp_H_Big_Sarukan, {0, -5, 35, 5}},
+    {kOmoriKotei, kStamp_Omori_Kotei, {-4, 0, 50, 70}},
+    {kOmoriYudou, kStamp_Omori_Yudou, {-4, 0, 56, 70}},
+    {kVOmori, kStamp_V_Omori, {-5, 0, 5, 30}},
+    {kHOmori, kStamp_H_Omori, {0, -5, 30, 5}},
+    {kHMHari, kStamp_H_M_Hari, {0, -1, 14, 5}},
+    {kVMHari, kStamp_V_M_Hari, {-5, 0, 1, 14}},
+    {kHBHari, kStamp_H_B_Hari, {0, -2, 28, 10}},
+    {kVBHari, kStamp_V_B_Hari, {-10, 0, 2, 28}},
+    {kHMHariMirror, kStamp_H_M_Hari_Mirror, {-14, -1, 0, 5}},
+    {kVMHariMirror, kStamp_V_M_Hari_Mirror, {-1, 0, 5, 14}},
+    {kHBHariMirror, kStamp_H_B_Hari_Mirror, {-28, -2, 0, 10}},
+    {kVBHariMirror, kStamp_V_B_Hari_Mirror, {-2, 0, 10, 28}},
 };
 
 // clang-format on
 
-// The extents were written down apart from the tables; a slip in either stops the build.
-constexpr bool TablesMatchExtents() {
-  for (const RigStamp& s : kRigStamps) {
-    if (!(TableExtent(s.ops) == s.extent)) return false;
-  }
-  return true;
-}
-static_assert(TablesMatchExtents(), "a rig stamp table disagrees with its part's extent");
-
-const RigStamp* FindRigStamp(int tag) {
-  for (const RigStamp& s : kRigStamps) {
-    if (s.tag == tag) return &s;
-  }
-  return nullptr;
-}
+static_assert(TablesMatchExtents(kRigStamps), "a rig stamp table disagrees with its part's extent");
 
 }  // namespace
 
 bool IsRigStampTag(int tag) {
-  return FindRigStamp(tag) != nullptr;
+  return FindStamp(kRigStamps, tag) != nullptr;
 }
 
 void DrawRigStamp(Canvas& canvas, int tag, int x, int y) {
-  if (const RigStamp* s = FindRigStamp(tag)) DrawStampTable(canvas, s->ops, x, y);
+  DrawTaggedStamp(canvas, kRigStamps, tag, x, y);
 }
 
 QRect RigStampExtent(int tag) {
-  const RigStamp* s = FindRigStamp(tag);
-  if (!s) return {};
-  return QRect(QPoint(s->extent.left, s->extent.top), QPoint(s->extent.right, s->extent.bottom));
+  return TaggedStampExtent(kRigStamps, tag);
 }
 
 }  // namespace nabrilo

@@ -2,7 +2,7 @@
 // only the reel follows the anchor. The spinning reel lies under the rod's strokes, the revolving
 // reel on top of them.
 #include "rig/rig_parts.h"
-#include "rig/stamp_table.h"
+#include "stamps/stamp_table.h"
 
 namespace nabrilo {
 

@@ -11,6 +11,7 @@
 #include "platform/controls.h"
 #include "platform/cursors.h"
 #include "platform/user_dialogs.h"
+#include "rig/rig_tags.h"
 
 namespace nabrilo::testing {
 

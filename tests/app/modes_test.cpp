@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include "form_fixture.h"
+#include "interaction/rig_tools.h"
 #include "rig/rig_parts.h"
 #include "support/picture_compare.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 TEST_F(FormTest, SwitchingModesStartsANewPictureAndMarksOnlyTheRigOne) {
   form->Picture_Canvas().SetPixel(100, 100, clRed);
-  form->Undo_State = 2;
+  form->Undo_State = TForm_Main::kUndoRecorded;
   form->Btn_Undo_1->setEnabled(true);
   form->Btn_Undo_2->setEnabled(true);
   form->Set_Outer_Size(900, 700);
@@ -22,7 +23,7 @@ TEST_F(FormTest, SwitchingModesStartsANewPictureAndMarksOnlyTheRigOne) {
   EXPECT_FALSE(form->Is_Rig_Mode());
   EXPECT_EQ(form->Image1->Picture().Image(), WhitePicture(500, 500));
   EXPECT_EQ(form->Image1->geometry(), QRect(6, 6, 500, 500));
-  EXPECT_EQ(form->Undo_State, 0u);
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoEmpty);
   EXPECT_FALSE(form->Btn_Undo_1->isEnabled());
   EXPECT_FALSE(form->Btn_Undo_2->isEnabled());
   EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");
@@ -32,11 +33,11 @@ TEST_F(FormTest, SwitchingModesStartsANewPictureAndMarksOnlyTheRigOne) {
   EXPECT_TRUE(form->S2_Btn0->Down());
   EXPECT_EQ(form->Point_Tag, 0);
 
-  form->Undo_State = 1;
+  form->Undo_State = TForm_Main::kUndoFirst;
   form->Btn_Undo_1->setEnabled(true);
   Click(form->Btn_Shikake_Or_Point);  // back into rig mode
   EXPECT_EQ(form->Btn_Shikake_Or_Point->Caption(), "仕掛け図");
-  EXPECT_EQ(form->Undo_State, 0u);
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoEmpty);
   EXPECT_FALSE(form->Btn_Undo_1->isEnabled());
   EXPECT_TRUE(form->S_Btn_Default->Down());
   at = form->childAt(form->Panel_Shikake->geometry().topLeft() + QPoint(100, 100));
@@ -73,113 +74,47 @@ TEST_F(FormTest, EnteringMapModeFromTheLineBankEndsInTheBreakwaterBank) {
   EXPECT_FALSE(form->R_Group_Keshigomu->isEnabled());
 }
 
-struct RigTool {
-  const char* button;
-  int tag;
-  const char* text;
-  int cursor;
-};
-
-constexpr RigTool kRigTools[] = {
-    {"S_Btn_V_Sarukan", 1, "小　ヨリモドシ", 1},
-    {"S_Btn_H_Sarukan", 2, "小　ヨリモドシ", 2},
-    {"S_Btn_V_Big_sarukan", 3, "大　ヨリモドシ", 3},
-    {"S_Btn_H_big_Sarukan", 4, "大　ヨリモドシ", 4},
-    {"S_Btn_Omori_Kotei", 5, "固定テンビン", 5},
-    {"S_Btn_Omori_Yudou", 6, "遊動テンビン", 6},
-    {"SpeedButton9", 7, "オモリ", 7},
-    {"SpeedButton10", 8, "オモリ", 8},
-    {"S_Btn_H_M_Hari", 9, "小さい針", 9},
-    {"S_Btn_V_M_Hari", 10, "小さい針", 10},
-    {"S_Btn_H_B_Hari", 11, "大きい針", 11},
-    {"S_Btn_V_B_Hari", 12, "大きい針", 12},
-    {"SpeedButton15", 15, "細　ライン", 21},
-    {"SpeedButton16", 16, "細　上向きの弧", 21},
-    {"SpeedButton17", 17, "細　下向きの弧", 21},
-    {"SpeedButton18", 18, "太　ライン", 21},
-    {"SpeedButton19", 19, "太　上向きの弧", 21},
-    {"SpeedButton20", 20, "太　下向きの弧", 21},
-    {"SpeedButton21", 21, "自由細　ライン", 21},
-    {"SpeedButton22", 22, "自由太　ライン", 21},
-    {"SpeedButton23", 23, "垂直　太　ライン", 21},
-    {"SpeedButton24", 24, "水平　太　ライン", 21},
-    {"SpeedButton25", 25, "消しゴム　大", 0},
-    {"SpeedButton26", 26, "消しゴム　小", 0},
-    {"SpeedButton27", 27, "垂直　細　ライン", 21},
-    {"SpeedButton28", 28, "水平　細　ライン", 21},
-    {"SpeedButton29", 29, "文字入力", -4},
-    {"SpeedButton30", 30, "矢印", 0},
-    {"SpeedButton1", 31, "小さい針", 31},
-    {"SpeedButton2", 32, "小さい針", 32},
-    {"SpeedButton3", 33, "大きい針", 33},
-    {"SpeedButton4", 34, "大きい針", 34},
-};
-
-// The hot spot of each named cursor.
-QPoint HotSpot(int cursor) {
-  switch (cursor) {
-    case 1:
-      return {5, 0};
-    case 2:
-      return {1, 4};
-    case 3:
-      return {15, 0};
-    case 4:
-      return {0, 16};
-    case 5:
-    case 6:
-      return {1, 0};
-    case 7:
-      return {4, 0};
-    case 8:
-      return {0, 4};
-    case 9:
-      return {0, 2};
-    case 10:
-      return {5, 0};
-    case 11:
-      return {0, 4};
-    case 12:
-      return {11, 0};
-    case 21:
-      return {0, 31};
-    case 31:
-      return {14, 3};
-    case 32:
-      return {2, 0};
-    case 33:
-      return {29, 4};
-    case 34:
-      return {4, 0};
-    default:
-      return {-1, -1};
-  }
-}
-
 TEST_F(FormTest, EveryRigToolShowsItsTextAndItsCursorOverTheWholeWindow) {
-  for (const RigTool& t : kRigTools) {
-    SCOPED_TRACE(t.button);
-    Click(Find<TSpeedButton>(t.button));
+  for (const RigTool& t : Rig_Tools()) {
+    SCOPED_TRACE(t.button.name);
+    TSpeedButton* button = form.get()->*t.button.field;
+    Click(button);
     EXPECT_EQ(form->Buhin_Tag, t.tag);
-    EXPECT_EQ(form->Label_Buhin->Caption(), QString::fromUtf8(t.text));
+    EXPECT_EQ(form->Label_Buhin->Caption(), QString::fromUtf16(t.text));
     EXPECT_EQ(ScreenCursor(), t.cursor);
-    EXPECT_TRUE(Find<TSpeedButton>(t.button)->Down());
-    EXPECT_FALSE(form->S_Btn_Default->Down());
+    EXPECT_TRUE(button->Down());
+    EXPECT_EQ(form->S_Btn_Default->Down(), t.tag == rig_tag::kNone);
+  }
+  // What a user sees of a few tools: the part's own picture as the cursor, with the hot spot where
+  // the part will land; the pencil of the lines; the text beam; no cursor of its own.
+  struct Golden {
+    TSpeedButton* button;
+    const char* text;
+    Qt::CursorShape shape;
+    QPoint hot_spot;
+  };
+  for (const Golden& g : {Golden{form->S_Btn_V_B_Hari, "大きい針", Qt::BitmapCursor, {11, 0}},
+                          Golden{form->SpeedButton3, "大きい針", Qt::BitmapCursor, {29, 4}},
+                          Golden{form->SpeedButton15, "細　ライン", Qt::BitmapCursor, {0, 31}},
+                          Golden{form->SpeedButton29, "文字入力", Qt::IBeamCursor, {}},
+                          Golden{form->SpeedButton25, "消しゴム　大", Qt::ArrowCursor, {}}}) {
+    SCOPED_TRACE(g.text);
+    Click(g.button);
+    EXPECT_EQ(form->Label_Buhin->Caption(), QString::fromUtf8(g.text));
     const QCursor* shown = QGuiApplication::overrideCursor();
-    if (t.cursor == 0) {
+    if (g.shape == Qt::ArrowCursor) {
       EXPECT_EQ(shown, nullptr);
-    } else if (t.cursor == -4) {
-      ASSERT_NE(shown, nullptr);
-      EXPECT_EQ(shown->shape(), Qt::IBeamCursor);
-    } else {
-      ASSERT_NE(shown, nullptr);
-      EXPECT_EQ(shown->shape(), Qt::BitmapCursor);
-      EXPECT_EQ(shown->hotSpot(), HotSpot(t.cursor));
+      continue;
+    }
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->shape(), g.shape);
+    if (g.shape == Qt::BitmapCursor) {
+      EXPECT_EQ(shown->hotSpot(), g.hot_spot);
       EXPECT_EQ(shown->bitmap().size(), QSize(32, 32));
     }
   }
   Click(form->S_Btn_Default);
-  EXPECT_EQ(form->Buhin_Tag, 0);
+  EXPECT_EQ(form->Buhin_Tag, rig_tag::kNone);
   EXPECT_EQ(form->Label_Buhin->Caption(), "");
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
@@ -187,7 +122,7 @@ TEST_F(FormTest, EveryRigToolShowsItsTextAndItsCursorOverTheWholeWindow) {
 TEST_F(FormTest, TheRodButtonsDrawTheirRodAtOnce) {
   Click(form->SpeedButton15);
   Click(form->SpeedButton13);
-  EXPECT_EQ(form->Buhin_Tag, 13);
+  EXPECT_EQ(form->Buhin_Tag, rig_tag::kRodSpinning);
   EXPECT_EQ(form->Label_Buhin->Caption(), "");
   EXPECT_EQ(ScreenCursor(), 0);
   Bitmap spinning(500, 500);
@@ -197,7 +132,7 @@ TEST_F(FormTest, TheRodButtonsDrawTheirRodAtOnce) {
   Click(form->Btn_Shikake_Or_Point);
   Click(form->Btn_Shikake_Or_Point);
   Click(form->SpeedButton14);
-  EXPECT_EQ(form->Buhin_Tag, 14);
+  EXPECT_EQ(form->Buhin_Tag, rig_tag::kRodRevolving);
   Bitmap revolving(500, 500);
   revolving.GetCanvas().TextOut(5, 2, QStringLiteral("仕掛け図"));
   DrawRodRevolving(revolving.GetCanvas(), 0, 0);
@@ -206,9 +141,9 @@ TEST_F(FormTest, TheRodButtonsDrawTheirRodAtOnce) {
 
 TEST_F(FormTest, ClickingThePressedToolChoosesItAgain) {
   Click(form->SpeedButton9);
-  form->Buhin_Tag = 0;
+  form->Buhin_Tag = rig_tag::kNone;
   Click(form->SpeedButton9);
-  EXPECT_EQ(form->Buhin_Tag, 7);
+  EXPECT_EQ(form->Buhin_Tag, rig_tag::kVOmori);
   EXPECT_TRUE(form->SpeedButton9->Down());
 }
 
@@ -220,10 +155,10 @@ TEST_F(FormTest, MovingOntoTheHeaderOrTheColourFrameDropsTheRigTool) {
   // Over a child control of the header nothing happens.
   choose_stamp();
   QTest::mouseMove(form->Panel2, form->Btn_File->geometry().center());
-  EXPECT_EQ(form->Buhin_Tag, 12);
+  EXPECT_EQ(form->Buhin_Tag, rig_tag::kVBHari);
   // Over the header's own area the tool is dropped.
   QTest::mouseMove(form->Panel2, QPoint(280, 50));
-  EXPECT_EQ(form->Buhin_Tag, 0);
+  EXPECT_EQ(form->Buhin_Tag, rig_tag::kNone);
   EXPECT_TRUE(form->S_Btn_Default->Down());
   EXPECT_EQ(form->Label_Buhin->Caption(), "");
   EXPECT_EQ(ScreenCursor(), 0);
@@ -231,9 +166,9 @@ TEST_F(FormTest, MovingOntoTheHeaderOrTheColourFrameDropsTheRigTool) {
 
   choose_stamp();
   QTest::mouseMove(form->Panel_Color, form->ColorBox1->geometry().center());
-  EXPECT_EQ(form->Buhin_Tag, 12);
+  EXPECT_EQ(form->Buhin_Tag, rig_tag::kVBHari);
   QTest::mouseMove(form->Panel_Color, QPoint(2, 14));
-  EXPECT_EQ(form->Buhin_Tag, 0);
+  EXPECT_EQ(form->Buhin_Tag, rig_tag::kNone);
   EXPECT_TRUE(form->S_Btn_Default->Down());
 
   // The undo button (enabled, as after a drawing) only restores the arrow; the tool stays.
@@ -241,16 +176,16 @@ TEST_F(FormTest, MovingOntoTheHeaderOrTheColourFrameDropsTheRigTool) {
   choose_stamp();
   QTest::mouseMove(form->Btn_Undo_1, QPoint(10, 10));
   EXPECT_EQ(ScreenCursor(), 0);
-  EXPECT_EQ(form->Buhin_Tag, 12);
+  EXPECT_EQ(form->Buhin_Tag, rig_tag::kVBHari);
   EXPECT_TRUE(form->S_Btn_V_B_Hari->Down());
   EXPECT_EQ(form->Label_Buhin->Caption(), "大きい針");
 
   // In map mode the header drops the rig tool too, and leaves the map tool alone.
   Click(form->Btn_Shikake_Or_Point);
   Click(form->S2_Btn3);
-  form->Buhin_Tag = 5;
+  form->Buhin_Tag = rig_tag::kOmoriKotei;
   QTest::mouseMove(form->Panel2, QPoint(280, 50));
-  EXPECT_EQ(form->Buhin_Tag, 0);
+  EXPECT_EQ(form->Buhin_Tag, rig_tag::kNone);
   EXPECT_EQ(form->Point_Tag, 103);
 }
 
@@ -261,26 +196,13 @@ struct MapTool {
   int preview;  // -1: none
 };
 
+// A few tools of each bank, as a user would check them.
 constexpr MapTool kMapTools[] = {
     {0, "S2_Btn1", "", 0},
-    {0, "S2_Btn5", "", 4},
     {0, "S2_Btn9", "", 8},
-    {1, "S2_Btn1", "縦線", -1},
-    {1, "S2_Btn2", "横線", -1},
     {1, "S2_Btn3", "斜め線", -1},
-    {1, "S2_Btn4", "自由線", -1},
-    {1, "S2_Btn5", "矢印線", -1},
-    {1, "S2_Btn6", "×付線", -1},
-    {1, "S2_Btn7", "四角", 15},
     {1, "S2_Btn8", "丸四角", 16},
-    {1, "S2_Btn9", "丸", 17},
-    {2, "S2_Btn1", "テトラポッド", 18},
-    {2, "S2_Btn2", "テトラポッド", 19},
     {2, "S2_Btn3", "三角　波消", 20},
-    {2, "S2_Btn4", "四角　波消", 21},
-    {2, "S2_Btn5", "砂浜", 22},
-    {2, "S2_Btn6", "岩場", 23},
-    {2, "S2_Btn7", "駐車場", 24},
     {2, "S2_Btn8", "文字入力", 25},
     {2, "S2_Btn9", "消しゴム", 26},
 };

@@ -6,6 +6,7 @@
 #include <QTemporaryFile>
 
 #include "form_fixture.h"
+#include "interaction/rig_tools.h"
 #include "platform/fonts.h"
 #include "platform/version_info.h"
 #include "support/picture_compare.h"
@@ -29,11 +30,11 @@ TEST_F(FormTest, StartsInRigModeWithLabelsFilledAndNothingChosen) {
   EXPECT_FALSE(form->Btn_Undo_2->isEnabled());
   EXPECT_TRUE(form->S_Btn_Default->Down());
   EXPECT_TRUE(form->S2_Btn0->Down());
-  EXPECT_EQ(form->Buhin_Tag, 0);
+  EXPECT_EQ(form->Buhin_Tag, rig_tag::kNone);
   EXPECT_EQ(form->Point_Tag, 0);
   EXPECT_EQ(ScreenCursor(), 0);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-  EXPECT_EQ(form->Undo_State, 0u);
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoEmpty);
   EXPECT_TRUE(Shown().isEmpty()) << Shown().join("; ").toStdString();
 
   // The rig palette stands in front of the map palette.
@@ -209,37 +210,16 @@ TEST_F(FormTest, ColourBoxAndRadioGroupsHoldTheirItems) {
   }
 }
 
-struct GlyphSize {
-  const char* button;
-  int width, height;
-};
-
-constexpr GlyphSize kGlyphSizes[] = {
-    {"S_Btn_Default", 32, 32},       {"S_Btn_V_Sarukan", 7, 22},
-    {"S_Btn_H_Sarukan", 22, 7},      {"S_Btn_V_Big_sarukan", 12, 32},
-    {"S_Btn_H_big_Sarukan", 32, 12}, {"S_Btn_Omori_Kotei", 32, 32},
-    {"S_Btn_Omori_Yudou", 32, 32},   {"SpeedButton9", 10, 27},
-    {"SpeedButton10", 27, 10},       {"S_Btn_H_M_Hari", 15, 8},
-    {"S_Btn_V_M_Hari", 8, 15},       {"S_Btn_H_B_Hari", 30, 17},
-    {"S_Btn_V_B_Hari", 17, 30},      {"SpeedButton1", 15, 8},
-    {"SpeedButton2", 8, 15},         {"SpeedButton3", 30, 17},
-    {"SpeedButton4", 17, 30},        {"SpeedButton27", 4, 32},
-    {"SpeedButton23", 4, 32},        {"SpeedButton16", 24, 24},
-    {"SpeedButton19", 24, 24},       {"SpeedButton28", 32, 4},
-    {"SpeedButton24", 32, 4},        {"SpeedButton17", 24, 24},
-    {"SpeedButton20", 24, 24},       {"SpeedButton15", 24, 24},
-    {"SpeedButton18", 24, 24},       {"SpeedButton21", 23, 23},
-    {"SpeedButton22", 23, 23},       {"SpeedButton25", 26, 26},
-    {"SpeedButton26", 21, 11},       {"SpeedButton30", 24, 24},
-    {"SpeedButton29", 20, 20},       {"S2_Btn0", 32, 32},
-};
-
 TEST_F(FormTest, PalettesCarryTheirGlyphsAndTheImageListItsPictures) {
-  for (const GlyphSize& g : kGlyphSizes) {
-    auto* b = Find<TSpeedButton>(g.button);
-    ASSERT_NE(b, nullptr) << g.button;
-    EXPECT_EQ(b->Glyph().size(), QSize(g.width, g.height)) << g.button;
+  for (const RigTool& t : Rig_Tools()) {
+    auto* b = Find<TSpeedButton>(t.button.name);
+    ASSERT_EQ(b, form.get()->*t.button.field) << t.button.name;
+    EXPECT_EQ(b->Glyph().size(), QSize(t.glyph.width, t.glyph.height)) << t.button.name;
   }
+  // The glyph sizes a user would notice: a small part, the small eraser's block, the map arrow.
+  EXPECT_EQ(form->S_Btn_V_Sarukan->Glyph().size(), QSize(7, 22));
+  EXPECT_EQ(form->SpeedButton26->Glyph().size(), QSize(21, 11));
+  EXPECT_EQ(form->S2_Btn0->Glyph().size(), QSize(32, 32));
   EXPECT_TRUE(form->SpeedButton13->Glyph().isNull());
   EXPECT_TRUE(form->SpeedButton14->Glyph().isNull());
   EXPECT_EQ(form->S_Btn_H_Sarukan->Layout(), TButtonLayout::blGlyphTop);

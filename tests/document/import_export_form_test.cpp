@@ -52,7 +52,7 @@ TEST_F(ImportExportTest, ClearingGivesAWhitePictureTheStartWindowAndNoUndo) {
   EXPECT_FALSE(form->Image1->AutoSize());
   EXPECT_EQ(form->Outer_Size(), QSize(720, 605));
   EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");
-  EXPECT_EQ(form->Undo_State, 0u);
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoEmpty);
   EXPECT_TRUE(form->Snap_Now.isEmpty() && form->Snap_Prev.isEmpty());
   EXPECT_FALSE(form->Btn_Undo_1->isEnabled() || form->Btn_Undo_2->isEnabled());
   EXPECT_EQ(form->Buhin_Tag, tool);

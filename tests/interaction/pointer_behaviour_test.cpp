@@ -9,7 +9,12 @@ namespace {
 
 using Pointer = PointerTest;
 
-constexpr int kStrokeTools[] = {15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 30};
+using namespace rig_tag;
+
+constexpr int kStrokeTools[] = {kThinLine,      kThinArcUp,       kThinArcDown, kThickLine,
+                                kThickArcUp,    kThickArcDown,    kFreeThin,    kFreeThick,
+                                kVerticalThick, kHorizontalThick, kEraserLarge, kEraserSmall,
+                                kVerticalThin,  kHorizontalThin,  kArrow};
 
 TEST_F(Pointer, DragsBegunOnTheTopRowOrLeftColumnDrawNothingWhileMoving) {
   const QByteArray blank = Encoded();
@@ -17,32 +22,32 @@ TEST_F(Pointer, DragsBegunOnTheTopRowOrLeftColumnDrawNothingWhileMoving) {
     int tag, x, y;
   };
   // Free line and eraser from column 0, trail and vertical line from row 0, and a press outside.
-  for (const Case c :
-       {Case{21, 0, 50}, Case{25, 0, 80}, Case{15, 60, 0}, Case{23, 90, 0}, Case{22, -5, 40}}) {
+  for (const Case c : {Case{kFreeThin, 0, 50}, Case{kEraserLarge, 0, 80}, Case{kThinLine, 60, 0},
+                       Case{kVerticalThick, 90, 0}, Case{kFreeThick, -5, 40}}) {
     SCOPED_TRACE(c.tag);
     Choose(c.tag);
     Press(c.x, c.y);
     Move(c.x + 40, c.y + 30);
     Move(c.x + 80, c.y + 60);
-    if (c.tag == 15) {
+    if (c.tag == kThinLine) {
       // Only the press pixel, marked by the press itself.
       EXPECT_EQ(CountColor(clBlue), 1);
       form->Trail_Restore();
     }
     EXPECT_EQ(Encoded(), blank) << "drawn while moving";
-    form->Line_Mode = 0;
+    form->Line_Mode = TForm_Main::kLineNone;
   }
 }
 
 TEST_F(Pointer, VerticalAndHorizontalLinesNeverShrink) {
-  Choose(27);
+  Choose(kVerticalThin);
   Press(100, 100);
   Move(100, 200);
   Move(100, 120);  // back toward the start
   Move(130, 150);
   Release(130, 150);
   for (int y = 100; y < 200; ++y) ASSERT_EQ(PixelAt(100, y), clBlack) << y;
-  Choose(28);
+  Choose(kHorizontalThin);
   Press(300, 300);
   Move(200, 300);
   Move(280, 290);
@@ -51,7 +56,7 @@ TEST_F(Pointer, VerticalAndHorizontalLinesNeverShrink) {
 }
 
 TEST_F(Pointer, NoRedRingIsLeftAfterAnEraserRelease) {
-  for (const int tag : {25, 26}) {
+  for (const int tag : {kEraserLarge, kEraserSmall}) {
     SCOPED_TRACE(tag);
     Choose(tag);
     Move(200, 200);
@@ -64,14 +69,14 @@ TEST_F(Pointer, NoRedRingIsLeftAfterAnEraserRelease) {
 }
 
 TEST_F(Pointer, TheEraserStartsAtItsPressNotWhereTheGateLastLetAMoveThrough) {
-  Choose(22);
+  Choose(kFreeThick);
   Press(100, 100);
   Move(200, 100);
   Release(200, 100);
-  Choose(21);
+  Choose(kFreeThin);
   Press(0, 300);  // the moves after this press do not pass the gate
   Release(0, 300);
-  Choose(25);
+  Choose(kEraserLarge);
   Move(400, 400);
   Press(400, 400);
   Move(410, 400);
@@ -80,22 +85,23 @@ TEST_F(Pointer, TheEraserStartsAtItsPressNotWhereTheGateLastLetAMoveThrough) {
 }
 
 TEST_F(Pointer, EveryStrokeReleaseRecordsExactlyOneSnapshot) {
-  Choose(18);
+  Choose(kThickLine);
   Press(10, 490);
   Release(490, 490);
-  ASSERT_EQ(form->Undo_State, 2u);
+  ASSERT_EQ(form->Undo_State, TForm_Main::kUndoRecorded);
   int y = 20;
   for (const int tag : kStrokeTools) {
     SCOPED_TRACE(tag);
     const QByteArray before = Encoded();
     ASSERT_EQ(form->Snap_Now, before);
-    if (tag == 25 || tag == 26) {
+    if (tag == kEraserLarge || tag == kEraserSmall) {
       // Erase part of the line at the bottom.
+      const int x = tag == kEraserLarge ? 40 : 60;
       Choose(tag);
-      Move(40 + 20 * (tag - 25), 490);
-      Press(40 + 20 * (tag - 25), 490);
-      Move(50 + 20 * (tag - 25), 490);
-      Release(50 + 20 * (tag - 25), 490);
+      Move(x, 490);
+      Press(x, 490);
+      Move(x + 10, 490);
+      Release(x + 10, 490);
     } else {
       Choose(tag);
       Press(30, y);
@@ -107,13 +113,13 @@ TEST_F(Pointer, EveryStrokeReleaseRecordsExactlyOneSnapshot) {
     ASSERT_NE(Encoded(), before) << "the stroke drew nothing";
     EXPECT_EQ(form->Snap_Prev, before) << "not one snapshot: the earlier record was lost";
     EXPECT_EQ(form->Snap_Now, Encoded()) << "the stroke was not recorded";
-    EXPECT_EQ(form->Line_Mode, 0);
+    EXPECT_EQ(form->Line_Mode, TForm_Main::kLineNone);
     EXPECT_EQ(form->Buhin_Tag, tag) << "stroke tools stay selected";
   }
 }
 
 TEST_F(Pointer, AReleaseThatEndsNoPressDrawsAndRecordsNothing) {
-  Choose(5);
+  Choose(kOmoriKotei);
   Press(100, 100);  // a stamp, so that there is a record to keep
   const QByteArray recorded = form->Snap_Now;
   for (const int tag : kStrokeTools) {
@@ -128,7 +134,7 @@ TEST_F(Pointer, AReleaseThatEndsNoPressDrawsAndRecordsNothing) {
     EXPECT_EQ(form->Haba_DY, 0) << "every release clears it";
   }
   // Stamps, the text tool and no tool end nothing at the release either.
-  for (const int tag : {0, 1, 12, 29, 34}) {
+  for (const int tag : {kNone, kVSarukan, kVBHari, kText, kVBHariMirror}) {
     Choose(tag);
     Release(200, 200);
     EXPECT_EQ(form->Snap_Now, recorded);
@@ -136,33 +142,33 @@ TEST_F(Pointer, AReleaseThatEndsNoPressDrawsAndRecordsNothing) {
 }
 
 TEST_F(Pointer, StampsLandUnderTheScreenPointerAndAreOneShot) {
-  Choose(3);
+  Choose(kVBigSarukan);
   Press(120, 150);
   Bitmap expected(500, 500);
-  DrawRigStamp(expected.GetCanvas(), 3, 120, 150);
+  DrawRigStamp(expected.GetCanvas(), kVBigSarukan, 120, 150);
   EXPECT_EQ(ComparePictures(expected.Image(), Picture()).differing, 0);
-  EXPECT_EQ(form->Buhin_Tag, 0);
+  EXPECT_EQ(form->Buhin_Tag, kNone);
   EXPECT_EQ(ScreenCursor(), crDefault);
   EXPECT_EQ(form->Snap_Now, Encoded());
   Press(300, 300);  // the tool is none now
   EXPECT_EQ(ComparePictures(expected.Image(), Picture()).differing, 0);
 
   // A press reported with other coordinates (the bare window) still stamps at the pointer.
-  Choose(7);
+  Choose(kVOmori);
   QCursor::setPos(form->Image1->mapToGlobal(QPoint(250, 60)));
-  form->_Image1_MouseDown_(form.get(), TMouseButton::mbRight, 0, 700, 700);
-  DrawRigStamp(expected.GetCanvas(), 7, 250, 60);
+  form->Image1MouseDown(form.get(), TMouseButton::mbRight, 0, 700, 700);
+  DrawRigStamp(expected.GetCanvas(), kVOmori, 250, 60);
   EXPECT_EQ(ComparePictures(expected.Image(), Picture()).differing, 0);
 }
 
 TEST_F(Pointer, BothRodsEndAtThePressWithASnapshot) {
-  for (const int tag : {13, 14}) {
+  for (const int tag : {kRodSpinning, kRodRevolving}) {
     SCOPED_TRACE(tag);
     Choose(tag);
     const QByteArray with_rod = Encoded();
     const int cursor = ScreenCursor();
     Press(400, 400);
-    EXPECT_EQ(form->Buhin_Tag, 0);
+    EXPECT_EQ(form->Buhin_Tag, kNone);
     EXPECT_EQ(form->Snap_Now, with_rod);
     EXPECT_EQ(Encoded(), with_rod) << "the press draws nothing more";
     EXPECT_EQ(ScreenCursor(), cursor);
@@ -171,13 +177,13 @@ TEST_F(Pointer, BothRodsEndAtThePressWithASnapshot) {
 }
 
 TEST_F(Pointer, WithNoToolAPressChangesNothing) {
-  Choose(0);
-  form->Line_Mode = 0;
+  Choose(kNone);
+  form->Line_Mode = TForm_Main::kLineNone;
   Press(100, 100);
   Move(200, 200);
   Release(200, 200);
-  EXPECT_EQ(form->Line_Mode, 0);
-  EXPECT_EQ(form->Undo_State, 0u);
+  EXPECT_EQ(form->Line_Mode, TForm_Main::kLineNone);
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoEmpty);
   EXPECT_EQ(CountColor(clWhite), 500L * 500L);
 }
 

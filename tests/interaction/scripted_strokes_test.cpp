@@ -73,7 +73,7 @@ TEST_P(ScriptedStroke, GestureDrawsWhatItsScriptDraws) {
   ASSERT_GT(gestures, 0);
   const PictureDiff diff = ComparePictures(expected.picture->Image(), Picture());
   EXPECT_TRUE(diff.same_size && diff.differing == 0) << diff.Describe();
-  EXPECT_EQ(form->Line_Mode, 0) << "every stroke is ended by its release";
+  EXPECT_EQ(form->Line_Mode, TForm_Main::kLineNone) << "every stroke is ended by its release";
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ScriptedStroke, ::testing::ValuesIn(ScriptNames()),

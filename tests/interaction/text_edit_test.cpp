@@ -26,7 +26,7 @@ class TextEdit : public PointerTest {
 };
 
 TEST_F(TextEdit, APressOpensTheFieldOverThePressPoint) {
-  Choose(29);
+  Choose(rig_tag::kText);
   Press(100, 120);
   TEdit* field = form->Edit_X;
   EXPECT_EQ(field->parentWidget(), form->Panel_Image);
@@ -44,15 +44,16 @@ TEST_F(TextEdit, APressOpensTheFieldOverThePressPoint) {
   EXPECT_EQ(QApplication::focusWidget(), field);
   // Raised above the picture: the last of the panel's children is drawn on top.
   EXPECT_EQ(form->Panel_Image->children().last(), field);
-  EXPECT_EQ(form->Line_Mode, 0) << "the text tool starts no stroke";
+  EXPECT_EQ(form->Line_Mode, TForm_Main::kLineNone) << "the text tool starts no stroke";
 }
 
 TEST_F(TextEdit, JapaneseTextIsDrawnAsGlyphsWhereItWasTyped) {
-  Choose(22);  // a thick line under the text, to see that the text cell is filled white
+  Choose(rig_tag::kFreeThick);  // a thick line under the text, to see that the text cell is filled
+                                // white
   Press(80, 95);
   Move(300, 95);
   Release(300, 95);
-  Choose(29);
+  Choose(rig_tag::kText);
   Press(100, 100);
   const QString text = QStringLiteral("仕掛け図　ハリス");
   Type_Committed(form->Edit_X, text);
@@ -79,7 +80,7 @@ TEST_F(TextEdit, JapaneseTextIsDrawnAsGlyphsWhereItWasTyped) {
 }
 
 TEST_F(TextEdit, EnterOnAnEmptyFieldClosesItAndRecordsTheUnchangedPicture) {
-  Choose(29);
+  Choose(rig_tag::kText);
   Press(200, 200);
   const QByteArray blank = Encoded();
   QSignalSpy returned(form->Edit_X, &QLineEdit::returnPressed);
@@ -90,9 +91,9 @@ TEST_F(TextEdit, EnterOnAnEmptyFieldClosesItAndRecordsTheUnchangedPicture) {
   EXPECT_TRUE(form->Edit_X->Text().isEmpty());
   EXPECT_EQ(form->Panel_Image->children().first(), form->Edit_X) << "sent behind the picture";
   EXPECT_TRUE(form->S_Btn_Default->Down());
-  EXPECT_EQ(form->Buhin_Tag, 29) << "the text tool stays selected";
+  EXPECT_EQ(form->Buhin_Tag, rig_tag::kText) << "the text tool stays selected";
   EXPECT_EQ(ScreenCursor(), crDefault);
-  EXPECT_EQ(form->Undo_State, 2u);
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoRecorded);
   EXPECT_EQ(form->Snap_Now, blank);
   // The next press opens it again.
   Press(50, 60);
@@ -100,14 +101,14 @@ TEST_F(TextEdit, EnterOnAnEmptyFieldClosesItAndRecordsTheUnchangedPicture) {
 }
 
 TEST_F(TextEdit, ASecondPressMovesTheFieldAndDiscardsTheTypedText) {
-  Choose(29);
+  Choose(rig_tag::kText);
   Press(100, 100);
   QTest::keyClicks(form->Edit_X, "abc");
   ASSERT_EQ(form->Edit_X->Text(), QStringLiteral("abc"));
   Press(300, 250);
   EXPECT_EQ(form->Edit_X->geometry(), QRect(306, 246, 150, 15));
   EXPECT_TRUE(form->Edit_X->Text().isEmpty());
-  EXPECT_EQ(form->Undo_State, 0u) << "nothing committed";
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoEmpty) << "nothing committed";
   EXPECT_EQ(CountColor(clWhite), 500L * 500L);
 }
 

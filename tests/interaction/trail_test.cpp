@@ -11,7 +11,9 @@ using Trail = PointerTest;
 TEST_F(Trail, PressAndReleaseWithoutAMoveGiveThePressPixelBack) {
   // A grey pixel under the press point, so that white cannot pass for restored.
   form->Picture_Canvas().SetPixel(100, 100, clGray);
-  for (const int tag : {15, 16, 17, 18, 19, 20, 30}) {
+  using namespace rig_tag;
+  for (const int tag :
+       {kThinLine, kThinArcUp, kThinArcDown, kThickLine, kThickArcUp, kThickArcDown, kArrow}) {
     SCOPED_TRACE(tag);
     Choose(tag);
     Press(100, 100);
@@ -20,13 +22,13 @@ TEST_F(Trail, PressAndReleaseWithoutAMoveGiveThePressPixelBack) {
     Release(100, 100);
     EXPECT_EQ(CountColor(clBlue), 0);
     // A thin stroke of no length draws nothing; the thick ones leave a dot in the pen colour.
-    const bool thin = tag <= 17;
+    const bool thin = tag == kThinLine || tag == kThinArcUp || tag == kThinArcDown;
     EXPECT_EQ(PixelAt(100, 100), thin ? clGray : clBlack);
   }
 }
 
 TEST_F(Trail, HeldDragShowsOneBluePixelPerMoveOverAnUntouchedPicture) {
-  Choose(30);
+  Choose(rig_tag::kArrow);
   Press(50, 50);
   const QByteArray untouched_but_press = Encoded();
   Move(60, 52);
@@ -42,7 +44,7 @@ TEST_F(Trail, HeldDragShowsOneBluePixelPerMoveOverAnUntouchedPicture) {
 }
 
 TEST_F(Trail, AnOverlongDragStopsRecordingAndStillEndsAtTheRelease) {
-  Choose(15);
+  Choose(rig_tag::kThinLine);
   Press(10, 10);
   // 20 000 moves sweeping four rows over and over, so that pixels are passed several times.
   for (int i = 0; i < 20000; ++i) Move(20 + (i * 7) % 460, 20 + (i / 460) % 4 * 9);
@@ -58,7 +60,7 @@ TEST_F(Trail, AnOverlongDragStopsRecordingAndStillEndsAtTheRelease) {
 
 TEST_F(Trail, ASecondButtonPressedDuringTheDragLeavesNoBluePixel) {
   form->Picture_Canvas().SetPixel(120, 130, clLime);
-  Choose(16);
+  Choose(rig_tag::kThinArcUp);
   Press(100, 100);
   Move(120, 130);
   Move(140, 100);
@@ -68,11 +70,11 @@ TEST_F(Trail, ASecondButtonPressedDuringTheDragLeavesNoBluePixel) {
   Release(160, 120);
   EXPECT_EQ(CountColor(clBlue), 0);
   EXPECT_EQ(PixelAt(120, 130), clLime);
-  EXPECT_EQ(form->Line_Mode, 0);
+  EXPECT_EQ(form->Line_Mode, TForm_Main::kLineNone);
 }
 
 TEST_F(Trail, RestoreOfAnUnreadableColourGivesWhite) {
-  Choose(18);
+  Choose(rig_tag::kThickLine);
   Press(300, 300);
   Move(310, 300);
   form->Trail_Color[1] = ColorToText(0x123456);

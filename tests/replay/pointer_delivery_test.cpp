@@ -8,6 +8,7 @@
 
 #include "app/form_main.h"
 #include "platform/cursors.h"
+#include "rig/rig_tags.h"
 #include "scenario_runner.h"
 
 namespace nabrilo::testing {
@@ -98,12 +99,12 @@ TEST_F(PointerDelivery, HoverReachesThePanelsOwnAreaOnly) {
   form.Btn_Undo_1->setEnabled(true);
   Run("hover Btn_Undo_1");
   EXPECT_EQ(ScreenCursor(), 0);
-  EXPECT_EQ(form.Buhin_Tag, 1);  // the undo button only restores the arrow
+  EXPECT_EQ(form.Buhin_Tag, rig_tag::kVSarukan);  // the undo button only restores the arrow
   EXPECT_TRUE(header.heard.empty());
   Run("hover Panel2");
   ASSERT_EQ(header.heard.size(), 1u);
   EXPECT_EQ(form.Panel2->childAt(header.heard[0].at), nullptr);
-  EXPECT_EQ(form.Buhin_Tag, 0);
+  EXPECT_EQ(form.Buhin_Tag, rig_tag::kNone);
   EXPECT_TRUE(image.heard.empty());
 }
 

@@ -7,12 +7,12 @@ White is '.', black '#', other colours get letters listed at the end.
 import os
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../../shared/tools"))
-from bmpdiff import read_image  # noqa: E402
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from picdiff import read_picture  # noqa: E402
 
 
 def main():
-    w, h, rows = read_image(sys.argv[1])
+    w, h, rows = read_picture(sys.argv[1])
     x0, y0, x1, y1 = (int(v) for v in sys.argv[2:6]) if len(sys.argv) >= 6 else (0, 0, w, h)
     legend = {(255, 255, 255): ".", (0, 0, 0): "#"}
     letters = iter("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")

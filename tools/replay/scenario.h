@@ -1,6 +1,7 @@
 #pragma once
 // Scenario scripts: drive the real main window with clicks, pointer events and typing, and check
-// captions, states, messages and pictures. The format is described in SCENARIOS.md.
+// captions, states, messages and pictures. The format is described in
+// docs/scenario-format.md.
 
 #include <QString>
 #include <QTextStream>

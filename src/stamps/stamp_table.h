@@ -2,8 +2,10 @@
 // Stamp tables: a fixed drawing written as a constexpr list of canvas operations, read by one
 // small interpreter. Coordinates are offsets from the anchor unless an operation is marked
 // Fixed (the rod blank and its guides, which stand at the same place on every picture).
-// The rig parts and the map symbols share it, so that every table reads like its source.
+// The rig parts, the rods and the map symbols all use it, so that every table reads like its
+// source; the tagged stamps at the end are what the rig and map stamp lists have in common.
 
+#include <QRect>
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -221,5 +223,29 @@ constexpr Extent TableExtent(Table table, bool fixed = false) {
   AddExtent(e, table, fixed);
   return e;
 }
+
+// ---- Tagged stamps: a tool's tag, its table and the extent written down from its source ----
+
+struct TaggedStamp {
+  int tag;
+  Table ops;
+  Extent extent;  // left, top, right, bottom: the offsets the drawing's points span
+};
+
+// The extents were written down apart from the tables; each list checks every table against its
+// extent in a static_assert, so that a slip in either stops the build.
+constexpr bool TablesMatchExtents(std::span<const TaggedStamp> stamps) {
+  for (const TaggedStamp& s : stamps) {
+    if (!(TableExtent(s.ops) == s.extent)) return false;
+  }
+  return true;
+}
+
+// The stamp of `tag` in `stamps`, or nullptr.
+const TaggedStamp* FindStamp(std::span<const TaggedStamp> stamps, int tag);
+// Draws the stamp of `tag` with its anchor at (x, y); a tag without a stamp draws nothing.
+void DrawTaggedStamp(Canvas& canvas, std::span<const TaggedStamp> stamps, int tag, int x, int y);
+// The extent of the stamp of `tag` as a rectangle of offsets; empty for a tag without a stamp.
+QRect TaggedStampExtent(std::span<const TaggedStamp> stamps, int tag);
 
 }  // namespace nabrilo::stamp

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Checks that the C++ files changed since BASE (default: where this branch left main; the last
+# commit when there is no main) and not yet committed are formatted as .clang-format says.
+# Usage: scripts/check_format.sh [BASE]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+base=${1:-$(git merge-base HEAD main 2>/dev/null || git rev-parse --verify -q HEAD~1 || true)}
+if [ -z "$base" ]; then
+  echo "format: no commit to compare with; nothing checked"
+  exit 0
+fi
+mapfile -t changed < <(git diff --name-only --diff-filter=ACMR "$base" -- '*.cpp' '*.h')
+if [ ${#changed[@]} -eq 0 ]; then
+  echo "format: no C++ file changed since ${base:0:12}"
+  exit 0
+fi
+if ! clang-format --dry-run --Werror "${changed[@]}"; then
+  echo "format: run clang-format -i on the files above" >&2
+  exit 1
+fi
+echo "format: ${#changed[@]} changed C++ files as .clang-format wants them"
