@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "document/exif_orientation.h"
+
 namespace nabrilo {
 
 namespace {
@@ -58,7 +60,7 @@ QImage DecodeJpeg(const QByteArray& bytes, const PictureLimits& limits) {
     return {};
   }
   if (cmyk) CmykToRgb32(&image);
-  return image;
+  return Oriented(image, ExifOrientation(bytes));
 }
 
 }  // namespace nabrilo
