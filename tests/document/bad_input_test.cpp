@@ -29,6 +29,8 @@ const char* const kBmpFiles[] = {
     "bmp_os2v2_64.bmp",   "bmp_8bit_300colours.bmp"};
 const char* const kJpegFiles[] = {"jpeg_baseline.jpg", "jpeg_progressive.jpg", "jpeg_grey.jpg",
                                   "jpeg_cmyk.jpg"};
+const char* const kPngFiles[] = {"png_rgb8.png", "png_rgba16.png", "png_palette8_trns.png",
+                                 "png_grey_alpha8.png"};
 
 void Put32(QByteArray* b, int at, quint32 v) {
   qToLittleEndian(v, b->data() + at);
@@ -66,6 +68,26 @@ TEST(BadInput, ALargeBmpFileCutShortIsRefused) {
   for (const qsizetype n : {whole.size() - 1, whole.size() / 2, qsizetype{70'000}}) {
     ASSERT_TRUE(test::WriteFileBytes(dir.filePath("cut.bmp"), whole.left(n)));
     EXPECT_EQ(LoadPictureFile(dir.filePath("cut.bmp")).outcome, PictureLoad::BadBitmap) << n;
+  }
+}
+
+// Every cut that loses pixel data; a file cut inside its closing IEND chunk has them all.
+TEST(BadInput, EveryTruncationOfEveryPngIsRefused) {
+  for (const char* name : kPngFiles) {
+    const QByteArray whole = test::ReadFileBytes(CorpusPath(name));
+    const qsizetype end_chunk = whole.indexOf("IEND") - 4;
+    ASSERT_GT(end_chunk, 0) << name;
+    for (qsizetype n = 0; n < end_chunk; ++n) {
+      const PictureLoad load = DecodePicture(PictureKind::Png, whole.left(n));
+      ASSERT_EQ(load.outcome, PictureLoad::BadPng) << name << " cut at " << n;
+    }
+  }
+  // Sizes beyond the limits are refused from the header, before the pixels are looked at.
+  QByteArray huge = test::ReadFileBytes(CorpusPath("png_rgb8.png"));
+  for (const auto& [w, h] : {std::pair{40000u, 10u}, {20000u, 20000u}}) {
+    qToBigEndian(w, huge.data() + 16);
+    qToBigEndian(h, huge.data() + 20);
+    EXPECT_EQ(DecodePicture(PictureKind::Png, huge).outcome, PictureLoad::BadPng) << w << "x" << h;
   }
 }
 

@@ -1,5 +1,5 @@
 // Loading pictures as "ファイルから" does: the kind of file from the name, every BMP variant the
-// reader accepts, the JPEG variants turned upright, and saved pictures coming back exactly.
+// reader accepts, the JPEG variants turned upright, PNG, and saved pictures coming back exactly.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -9,6 +9,7 @@
 #include "document/bmp_file.h"
 #include "document/document_test_support.h"
 #include "document/picture_file.h"
+#include "document/png_file.h"
 #include "support/picture_compare.h"
 
 namespace nabrilo {
@@ -20,8 +21,10 @@ TEST(PictureKind, IsChosenFromTheUpperCasedFullPathInOrder) {
   EXPECT_EQ(PictureKindOf("/home/u/photo.Jpeg"), PictureKind::Jpeg);
   EXPECT_EQ(PictureKindOf("/home/u/photo.jpg"), PictureKind::Jpeg);
   EXPECT_EQ(PictureKindOf("/home/u/PiCtUrE.bMp"), PictureKind::Bmp);
-  EXPECT_EQ(PictureKindOf("/home/u/picture.png"), PictureKind::None);
+  EXPECT_EQ(PictureKindOf("/home/u/picture.PNG"), PictureKind::Png);
+  EXPECT_EQ(PictureKindOf("/home/u/picture.gif"), PictureKind::None);
   EXPECT_EQ(PictureKindOf("/home/u/drawing"), PictureKind::None);
+  EXPECT_EQ(PictureKindOf("/home/u/photo.png.jpg"), PictureKind::Jpeg);
   // Anywhere in the path, and ".BMP" before ".JPG".
   EXPECT_EQ(PictureKindOf("/home/u/old.bmp.files/photo.jpg"), PictureKind::Bmp);
   EXPECT_EQ(PictureKindOf("/home/u/x.jpg.d/picture"), PictureKind::Jpeg);
@@ -98,6 +101,21 @@ TEST(PictureLoad, PixelsRleSkipsShowColourZeroWhateverTheMemoryHeld) {
     ASSERT_EQ(load.outcome, PictureLoad::Loaded);
     const PictureDiff diff = ComparePictures(expected, load.image);
     EXPECT_TRUE(diff.same_size && diff.differing == 0) << diff.Describe();
+  }
+}
+
+TEST(PictureLoad, ReadsPngOfEveryColourTypeWithTransparencyOnWhite) {
+  for (const char* name : {"png_rgb8.png", "png_rgb16.png", "png_palette4.png"}) {
+    ExpectPicture(test::CorpusPattern(), name);
+  }
+  const QImage grey(CorpusPath("png_grey8_expected.png"));
+  for (const char* name : {"png_grey8.png", "png_grey16.png", "png_grey_alpha8.png"}) {
+    ExpectPicture(grey, name);
+  }
+  // Black is transparent (white paper shows) and blue half covered; rounding may differ by one.
+  const QImage on_white(CorpusPath("png_rgba8_expected.png"));
+  for (const char* name : {"png_rgba8.png", "png_rgba16.png", "png_palette8_trns.png"}) {
+    ExpectPicture(on_white, name, 1);
   }
 }
 
@@ -230,9 +248,12 @@ TEST(PictureLoad, TheNameDecidesTheReaderNotTheContent) {
   EXPECT_EQ(LoadPictureFile(dir.filePath("写真 一枚.Jpeg")).outcome, PictureLoad::Loaded);
   ASSERT_TRUE(test::WriteFileBytes(dir.filePath("仕掛け 図.bMp"), bmp));
   EXPECT_EQ(LoadPictureFile(dir.filePath("仕掛け 図.bMp")).outcome, PictureLoad::Loaded);
-  // Neither name: nothing is read at all, whatever the content.
+  // A .png holding a BMP goes to the PNG reader.
   ASSERT_TRUE(test::WriteFileBytes(dir.filePath("picture.png"), bmp));
-  const PictureLoad none = LoadPictureFile(dir.filePath("picture.png"));
+  EXPECT_EQ(LoadPictureFile(dir.filePath("picture.png")).outcome, PictureLoad::BadPng);
+  // No known name: nothing is read at all, whatever the content.
+  ASSERT_TRUE(test::WriteFileBytes(dir.filePath("picture.gif"), bmp));
+  const PictureLoad none = LoadPictureFile(dir.filePath("picture.gif"));
   EXPECT_EQ(none.outcome, PictureLoad::NotAPicture);
   EXPECT_TRUE(none.image.isNull());
 }
@@ -248,6 +269,13 @@ TEST(PictureSave, SavedPicturesLoadBackWithExactlyTheSamePixels) {
     const PictureDiff diff = ComparePictures(drawing, load.image);
     EXPECT_TRUE(diff.same_size && diff.differing == 0) << diff.Describe();
   }
+  // PNG likewise.
+  const QImage png_drawing = test::Drawing(333, 77, 5);
+  ASSERT_TRUE(WritePngFile(png_drawing, dir.filePath("図.png")));
+  const PictureLoad png = LoadPictureFile(dir.filePath("図.png"));
+  ASSERT_EQ(png.outcome, PictureLoad::Loaded);
+  const PictureDiff png_diff = ComparePictures(png_drawing, png.image);
+  EXPECT_TRUE(png_diff.same_size && png_diff.differing == 0) << png_diff.Describe();
   // Whatever the extension, the content of WriteBmpFile is BMP.
   const QImage drawing = test::Drawing(40, 30);
   ASSERT_TRUE(WriteBmpFile(drawing, dir.filePath("photo.jpg")));

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the valid pictures the document tests and the fuzz seeds start from.
 
-Every BMP is written here byte by byte (independently of the program's own encoder) and
+Every BMP and PNG is written here byte by byte (independently of the program's own encoder) and
 shows the same pattern; the tests rebuild the pattern and compare. The JPEGs are made by
 ImageMagick from the same pattern at block size. Pictures whose colours are not the pattern's
 come with an expected picture (*_expected.png) computed here from what the file stores, and
@@ -10,6 +10,7 @@ committed.
 """
 import struct
 import subprocess
+import zlib
 
 W, H = 23, 13  # odd width: every depth needs row padding
 COLOURS = [(0, 0, 0), (255, 255, 255), (255, 0, 0), (0, 0, 255)]  # exact in every depth
@@ -302,6 +303,59 @@ def rle_skips():
                    [[colours[i] for i in row] for row in reversed(grid)])
 
 
+def png_chunk(kind, body):
+    return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+
+def write_png(name, colour_type, depth, rows_bytes, plte=b"", trns=b""):
+    ihdr = struct.pack(">IIBBBBB", W, H, depth, colour_type, 0, 0, 0)
+    raw = b"".join(b"\0" + r for r in rows_bytes)
+    out = b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", ihdr)
+    if plte:
+        out += png_chunk(b"PLTE", plte)
+    if trns:
+        out += png_chunk(b"tRNS", trns)
+    out += png_chunk(b"IDAT", zlib.compress(raw)) + png_chunk(b"IEND", b"")
+    with open(name, "wb") as f:
+        f.write(out)
+
+
+def png_variants():
+    """The pattern as PNGs of every colour type; in those with alpha, black is transparent and
+    blue half covered, so the expected picture shows white and light blue there."""
+    pattern = [[COLOURS[index4(x, y)] for x in range(W)] for y in range(H)]
+    alpha = {(0, 0, 0): 0, (0, 0, 255): 128}
+
+    def rgb16(c):
+        return b"".join(struct.pack(">H", v * 257) for v in c)
+
+    write_png("png_rgb8.png", 2, 8, [b"".join(bytes(c) for c in row) for row in pattern])
+    write_png("png_rgb16.png", 2, 16, [b"".join(rgb16(c) for c in row) for row in pattern])
+    plte = b"".join(bytes(c) for c in COLOURS)
+    write_png("png_palette4.png", 3, 4, [bits4(y) for y in range(H)], plte)
+    write_png("png_palette8_trns.png", 3, 8, [bits8(y) for y in range(H)], plte,
+              bytes(alpha.get(c, 255) for c in COLOURS))
+    write_png("png_rgba8.png", 6, 8,
+              [b"".join(bytes(c) + bytes([alpha.get(c, 255)]) for c in row) for row in pattern])
+    write_png("png_rgba16.png", 6, 16,
+              [b"".join(rgb16(c) + struct.pack(">H", alpha.get(c, 255) * 257) for c in row)
+               for row in pattern])
+    grey = [[(0, 0, 0) if c == (0, 0, 0) else (255, 255, 255) for c in row] for row in pattern]
+    write_png("png_grey8.png", 0, 8, [bytes(c[0] for c in row) for row in grey])
+    write_png("png_grey16.png", 0, 16, [b"".join(struct.pack(">H", c[0] * 257) for c in row)
+                                        for row in grey])
+    # White shows through where black paints nothing.
+    write_png("png_grey_alpha8.png", 4, 8,
+              [b"".join(bytes([0, 255 - c[0]]) for c in row) for row in grey])
+
+    def on_white(c):
+        a = alpha.get(c, 255)
+        return tuple(round((v * a + 255 * (255 - a)) / 255) for v in c)
+
+    write_expected("png_rgba8.png", [[on_white(c) for c in row] for row in pattern], False)
+    write_expected("png_grey8.png", grey, True)
+
+
 def jpeg_variants():
     # Blocks of 16 pixels in the same four colours: flat areas survive compression closely.
     bw, bh = 64, 48
@@ -323,4 +377,5 @@ if __name__ == "__main__":
     masked_variants()
     header_variants()
     rle_skips()
+    png_variants()
     jpeg_variants()
