@@ -1,11 +1,10 @@
 #include "document/bmp_pixels.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <bit>
 #include <optional>
 #include <vector>
+
+#include "document/fresh_picture.h"
 
 namespace nabrilo {
 
@@ -33,18 +32,6 @@ class ChannelScale {
   quint32 mask_ = 0;
   std::vector<uchar> table_;
 };
-
-// Touching a fresh picture page by page costs more than reading the whole file (a fault per
-// 4 kB); large pictures ask for 2 MB pages where the system offers them.
-void PreferLargePages(QImage* image) {
-  constexpr qint64 kWorthIt = qint64{8} << 20;
-  if (image->sizeInBytes() < kWorthIt) return;
-  const auto page = static_cast<quintptr>(sysconf(_SC_PAGESIZE));
-  const auto start = reinterpret_cast<quintptr>(image->bits());
-  const quintptr first = (start + page - 1) / page * page;
-  const quintptr end = start + static_cast<quintptr>(image->sizeInBytes());
-  if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
-}
 
 // Each row is read into the start of its own scan line and widened there from its end
 // backwards: the four bytes of pixel x never reach a stored byte not yet read.
@@ -157,9 +144,8 @@ bool ChannelsFromMasks(quint32 red, quint32 green, quint32 blue, int bits,
 }
 
 QImage DecodeBmpRows(const BmpLayout& l, const BmpRowReader& read) {
-  QImage image(static_cast<int>(l.width), static_cast<int>(l.height), QImage::Format_RGB32);
+  QImage image = FreshPicture(static_cast<int>(l.width), static_cast<int>(l.height));
   if (image.isNull()) return {};
-  PreferLargePages(&image);
   const qint64 stride = (l.width * l.bits + 31) / 32 * 4;
   std::optional<MaskedWidener> masked;
   if (l.bits == 16 || l.bits == 32) masked.emplace(l);
@@ -182,7 +168,7 @@ bool RleFits(const uchar* data, qint64 size, qint64 width, qint64 height, bool f
 }
 
 QImage DecodeBmpRle(const BmpLayout& l, const uchar* data, qint64 size) {
-  QImage image(static_cast<int>(l.width), static_cast<int>(l.height), QImage::Format_RGB32);
+  QImage image = FreshPicture(static_cast<int>(l.width), static_cast<int>(l.height));
   if (image.isNull()) return {};
   image.fill(l.palette[0]);
   const qint64 bottom = l.height - 1;
