@@ -86,9 +86,10 @@ void Build_Drawing_Surface(TForm_Main& f) {
 
 void Build_Non_Visual(TForm_Main& f) {
   f.OpenPicDialog1 = new TOpenPictureDialog;
-  f.OpenPicDialog1->Filter = QStringLiteral("ビットマップ (*.bmp)|*.bmp|写真 jpg|*.jpg;*.jpeg");
+  f.OpenPicDialog1->Filter =
+      QStringLiteral("ビットマップ (*.bmp)|*.bmp|写真 jpg|*.jpg;*.jpeg|PNG (*.png)|*.png");
   f.SavePictureDialog1 = new TSavePictureDialog;
-  f.SavePictureDialog1->Filter = QStringLiteral("ビットマップ (*.bmp)|*.bmp");
+  f.SavePictureDialog1->Filter = QStringLiteral("ビットマップ (*.bmp)|*.bmp|PNG (*.png)|*.png");
   f.SavePictureDialog1->DefaultExt = QStringLiteral("bmp");
   f.ImageList1 = new TImageList(32, 32);
   for (int n = 0; n < 27; ++n) {

@@ -72,7 +72,7 @@ void TForm_Main::Open_Given_File(const QString& path) {
 }
 
 bool TForm_Main::Gesture_In_Progress() const {
-  return Mouse_Held || Line_Mode != 0 || Trail_Live;
+  return Mouse_Held || Line_Mode != kLineNone || Trail_Live;
 }
 
 void TForm_Main::dragEnterEvent(QDragEnterEvent* event) {

@@ -1,7 +1,5 @@
 #include "document/bmp_read.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <algorithm>
 #include <cstring>
 
@@ -25,12 +23,24 @@ qint64 GetSigned32(const uchar* p) {
 
 enum Compression : quint32 { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3 };
 
-bool KnownInfoSize(quint32 size) {
-  constexpr quint32 kSizes[] = {12, 40, 52, 56, 64, 108, 124};
-  return std::find(std::begin(kSizes), std::end(kSizes), size) != std::end(kSizes);
+// The three families of info header. OS/2 2.x headers may stop after any of their fields, and
+// then the missing ones are zero; 40, 52 and 56 bytes are read as Windows headers, which have
+// the same fields there.
+enum class InfoKind { None, Core, Os2, Windows };
+
+InfoKind KindOfInfo(quint32 size) {
+  constexpr quint32 kWindows[] = {40, 52, 56, 108, 124};
+  constexpr quint32 kOs2[] = {16, 20, 24, 28, 32, 36, 42, 44, 46, 48, 60, 64};
+  if (size == 12) return InfoKind::Core;
+  if (std::find(std::begin(kWindows), std::end(kWindows), size) != std::end(kWindows)) {
+    return InfoKind::Windows;
+  }
+  if (std::find(std::begin(kOs2), std::end(kOs2), size) != std::end(kOs2)) return InfoKind::Os2;
+  return InfoKind::None;
 }
 
-bool KnownLayout(int bits, quint32 compression) {
+// OS/2 gives compression 3 and 4 other meanings (Huffman, RLE24) that we do not read.
+bool KnownLayout(int bits, quint32 compression, InfoKind kind) {
   switch (compression) {
     case kRgb:
       return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
@@ -39,72 +49,90 @@ bool KnownLayout(int bits, quint32 compression) {
     case kRle4:
       return bits == 4;
     case kBitFields:
-      return bits == 16 || bits == 32;
+      return kind == InfoKind::Windows && (bits == 16 || bits == 32);
     default:
       return false;
   }
 }
 
-// Walks RLE8/RLE4 data without decoding it: every run, literal block and jump must stay inside
-// its row and the picture, and the data must reach its end-of-bitmap mark. Qt's reader would
-// clip a run past the row and leave the rows of a cut-off file empty, giving a wrong picture
-// instead of a failure.
-bool RleFits(const uchar* p, qint64 size, qint64 width, qint64 height, bool four_bits) {
-  qint64 x = 0, y = 0, i = 0;
-  while (i + 1 < size) {
-    const int count = p[i], code = p[i + 1];
-    i += 2;
-    if (count > 0) {  // a run of `count` pixels
-      x += count;
-      if (x > width || y >= height) return false;
-      continue;
-    }
-    switch (code) {
-      case 0:  // end of line
-        x = 0;
-        if (++y > height) return false;
-        break;
-      case 1:  // end of bitmap
-        return true;
-      case 2:  // jump
-        if (i + 1 >= size) return false;
-        x += p[i];
-        y += p[i + 1];
-        i += 2;
-        if (x > width || y >= height) return false;
-        break;
-      default: {  // `code` literal pixels, padded to a 16-bit boundary
-        const qint64 bytes = four_bits ? (code + 1) / 2 : code;
-        x += code;
-        i += bytes + (bytes & 1);
-        if (x > width || y >= height || i > size) return false;
-      }
-    }
+// The colour masks of 16- and 32-bit pixels: stored after a 40-byte header or inside a longer
+// one; BI_RGB means 5-5-5 or 8-8-8.
+bool ReadChannels(const uchar* info, const BmpHeader& h, std::array<BmpChannel, 3>* channels) {
+  if (h.compression != kBitFields) {
+    return h.layout.bits == 16 ? ChannelsFromMasks(0x7C00, 0x03E0, 0x001F, 16, channels)
+                               : ChannelsFromMasks(0xFF0000, 0xFF00, 0xFF, 32, channels);
   }
-  return false;
+  const uchar* masks = info + 40;  // right after a 40-byte header, or the header's own fields
+  return ChannelsFromMasks(Get32(masks), Get32(masks + 4), Get32(masks + 8), h.layout.bits,
+                           channels);
 }
 
-bool DataPresent(const BmpHeader& h, const uchar* file, qint64 data_start, qint64 file_size) {
-  if (data_start > file_size) return false;
-  if (h.compression == kRle8 || h.compression == kRle4) {
-    return RleFits(file + data_start, file_size - data_start, h.width, h.height,
-                   h.compression == kRle4);
+// `p` holds the first `available` bytes of a file of `file_size` bytes. Every field and table
+// read must lie within `available`; RLE data is walked, so it needs the whole file.
+std::optional<BmpHeader> ParseHeader(const uchar* p, qint64 available, qint64 file_size,
+                                     const PictureLimits& limits) {
+  if (available < kFileHeader + 12 || p[0] != 'B' || p[1] != 'M') return std::nullopt;
+  const qint64 offset = Get32(p + 10);
+  const quint32 info_size = Get32(p + 14);
+  const InfoKind kind = KindOfInfo(info_size);
+  if (kind == InfoKind::None || available < kFileHeader + info_size) return std::nullopt;
+  const uchar* info = p + kFileHeader;
+  BmpHeader h;
+  BmpLayout& l = h.layout;
+  qint64 planes = 0, entry_size = 4, masks = 0;
+  quint32 colours_used = 0;
+  if (kind == InfoKind::Core) {  // OS/2 1.x: 16-bit sizes, 3-byte palette entries
+    l.width = Get16(info + 4);
+    l.height = Get16(info + 6);
+    planes = Get16(info + 8);
+    l.bits = static_cast<int>(Get16(info + 10));
+    entry_size = 3;
+  } else {
+    l.width = GetSigned32(info + 4);
+    l.height = GetSigned32(info + 8);
+    planes = Get16(info + 12);
+    l.bits = static_cast<int>(Get16(info + 14));
+    if (info_size >= 20) h.compression = Get32(info + 16);
+    if (info_size >= 36) colours_used = Get32(info + 32);
+    if (info_size == 40 && h.compression == kBitFields) masks = 12;
   }
-  const qint64 stride = (h.width * h.bits + 31) / 32 * 4;
-  return data_start + stride * h.height <= file_size;
-}
-
-// Keeps the colour channels exactly as stored: Windows draws a bitmap ignoring any alpha.
-QImage ToRgb32(QImage image) {
-  if (image.format() == QImage::Format_RGB32) return image;
-  if (!image.hasAlphaChannel()) return image.convertToFormat(QImage::Format_RGB32);
-  image.convertTo(QImage::Format_ARGB32);
-  image.reinterpretAsFormat(QImage::Format_RGB32);
-  for (int y = 0; y < image.height(); ++y) {
-    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < image.width(); ++x) row[x] |= 0xFF000000u;
+  if (l.height < 0) {
+    l.top_down = true;
+    l.height = -l.height;
   }
-  return image;
+  l.rle = h.compression == kRle8 || h.compression == kRle4;
+  if (planes != 1 || !KnownLayout(l.bits, h.compression, kind)) return std::nullopt;
+  if (l.top_down && l.rle) return std::nullopt;
+  if (!WithinPictureLimits(l.width, l.height, limits)) return std::nullopt;
+  qint64 colours = 0;
+  if (l.bits <= 8) colours = colours_used ? colours_used : (qint64{1} << l.bits);
+  const qint64 headers_end = kFileHeader + info_size + masks + colours * entry_size;
+  if (headers_end > file_size || kFileHeader + info_size + masks > available) return std::nullopt;
+  if (l.bits == 16 || l.bits == 32) {
+    if (!ReadChannels(info, h, &l.channels)) return std::nullopt;
+  }
+  // A longer table than the depth needs is allowed; pixels can only reach its first entries.
+  const qint64 entries = std::min(colours, l.bits <= 8 ? qint64{1} << l.bits : 0);
+  const qint64 table = kFileHeader + info_size + masks;
+  if (table + entries * entry_size > available) return std::nullopt;
+  l.palette.fill(0xFF000000u);
+  for (qint64 i = 0; i < entries; ++i) {
+    const uchar* e = p + table + i * entry_size;
+    l.palette[i] = qRgb(e[2], e[1], e[0]);
+  }
+  h.data_start = std::max(offset, headers_end);
+  if (h.data_start > file_size) return std::nullopt;
+  if (l.rle) {
+    if (available < file_size) return std::nullopt;
+    if (!RleFits(p + h.data_start, file_size - h.data_start, l.width, l.height,
+                 h.compression == kRle4)) {
+      return std::nullopt;
+    }
+  } else {
+    const qint64 stride = (l.width * l.bits + 31) / 32 * 4;
+    if (h.data_start + stride * l.height > file_size) return std::nullopt;
+  }
+  return h;
 }
 
 // The size of a snapshot we wrote ourselves (EncodeBmp's exact layout), if it is one.
@@ -130,67 +158,42 @@ void CopyRowsBottomUp(const char* pixels, int w, int h, QImage* image) {
 }  // namespace
 
 std::optional<BmpHeader> CheckBmpHeader(const QByteArray& bytes, const PictureLimits& limits) {
-  const qint64 file_size = bytes.size();
-  if (file_size < kFileHeader + 12) return std::nullopt;
   const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
-  if (p[0] != 'B' || p[1] != 'M') return std::nullopt;
-  const qint64 offset = Get32(p + 10);
-  const quint32 info_size = Get32(p + 14);
-  if (!KnownInfoSize(info_size) || file_size < kFileHeader + info_size) return std::nullopt;
-  const uchar* info = p + kFileHeader;
-  BmpHeader h;
-  qint64 planes = 0, entry_size = 4, masks = 0;
-  quint32 colours_used = 0;
-  if (info_size == 12) {  // OS/2 1.x core header: 16-bit sizes, 3-byte palette entries
-    h.width = Get16(info + 4);
-    h.height = Get16(info + 6);
-    planes = Get16(info + 8);
-    h.bits = static_cast<int>(Get16(info + 10));
-    entry_size = 3;
-  } else {
-    h.width = GetSigned32(info + 4);
-    h.height = GetSigned32(info + 8);
-    planes = Get16(info + 12);
-    h.bits = static_cast<int>(Get16(info + 14));
-    h.compression = Get32(info + 16);
-    colours_used = Get32(info + 32);
-    if (info_size == 40 && h.compression == kBitFields) masks = 12;
-  }
-  if (h.height < 0) {
-    h.top_down = true;
-    h.height = -h.height;
-  }
-  if (planes != 1 || !KnownLayout(h.bits, h.compression)) return std::nullopt;
-  if (h.top_down && h.compression != kRgb && h.compression != kBitFields) return std::nullopt;
-  if (!WithinPictureLimits(h.width, h.height, limits)) return std::nullopt;
-  qint64 colours = 0;
-  if (h.bits <= 8) {
-    colours = colours_used ? colours_used : (qint64{1} << h.bits);
-    if (colours > 256) return std::nullopt;
-  }
-  const qint64 headers_end = kFileHeader + info_size + masks + colours * entry_size;
-  if (headers_end > file_size) return std::nullopt;
-  if (!DataPresent(h, p, std::max(offset, headers_end), file_size)) return std::nullopt;
-  return h;
+  return ParseHeader(p, bytes.size(), bytes.size(), limits);
 }
 
 QImage DecodeBmp(const QByteArray& bytes, const PictureLimits& limits) {
   const std::optional<BmpHeader> header = CheckBmpHeader(bytes, limits);
   if (!header) return {};
-  QByteArray data = bytes;  // shares, no copy: the buffer only reads
-  QBuffer buffer(&data);
-  if (!buffer.open(QIODevice::ReadOnly)) return {};
-  QImageReader reader(&buffer, "bmp");
-  reader.setAutoDetectImageFormat(false);
-  reader.setDecideFormatFromContent(false);
-  // Qt refuses pictures over 128 MB by default; ours may reach 400 MB, checked above.
-  const qint64 decoded_bytes = header->width * header->height * 4;
-  reader.setAllocationLimit(static_cast<int>((decoded_bytes >> 20) + 2));
-  QImage image = reader.read();
-  if (image.isNull() || image.width() != header->width || image.height() != header->height) {
-    return {};
+  const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+  const qint64 size = bytes.size();
+  if (header->layout.rle) {
+    return DecodeBmpRle(header->layout, p + header->data_start, size - header->data_start);
   }
-  return ToRgb32(std::move(image));
+  qint64 at = header->data_start;
+  return DecodeBmpRows(header->layout, [&](uchar* dst, qint64 n) {
+    if (at + n > size) return false;
+    std::memcpy(dst, p + at, static_cast<size_t>(n));
+    at += n;
+    return true;
+  });
+}
+
+// The first read holds the headers and the colour table of any file we are likely to meet; when
+// it does not (or for RLE data, which is walked whole), the rest is read and decoded whole.
+QImage ReadBmp(QIODevice* file, qint64 file_size, const PictureLimits& limits, qint64 first_read) {
+  QByteArray bytes = file->read(std::min(file_size, first_read));
+  if (bytes.size() == file_size) return DecodeBmp(bytes, limits);
+  const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+  const std::optional<BmpHeader> header = ParseHeader(p, bytes.size(), file_size, limits);
+  if (!header || header->layout.rle) {
+    if (bytes.size() < file_size) bytes += file->read(file_size - bytes.size());
+    return DecodeBmp(bytes, limits);
+  }
+  if (!file->seek(header->data_start)) return {};
+  return DecodeBmpRows(header->layout, [file](uchar* dst, qint64 n) {
+    return file->read(reinterpret_cast<char*>(dst), n) == n;
+  });
 }
 
 bool DecodeSnapshot(const QByteArray& stream, QImage* picture) {

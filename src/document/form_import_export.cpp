@@ -1,11 +1,13 @@
 // The commands that replace the picture or send it out: clearing, the clipboard both ways,
-// saving to a BMP file and loading a BMP or JPEG file, with the window sizing that follows.
+// saving to a BMP or PNG file and loading a BMP, JPEG or PNG file, with the window sizing that
+// follows.
 #include <exception>
 
 #include "app/form_main.h"
 #include "document/bmp_file.h"
 #include "document/picture_clipboard.h"
 #include "document/picture_file.h"
+#include "document/png_file.h"
 #include "platform/controls.h"
 #include "platform/user_dialogs.h"
 
@@ -14,6 +16,13 @@ namespace nabrilo {
 namespace {
 QString FailedText() {
   return QStringLiteral("エラー発生　失敗");
+}
+
+// PNG when its filter (the second) was chosen or the name asks for it; BMP content otherwise,
+// whatever the extension.
+bool SavesPng(const TSavePictureDialog& dialog) {
+  return dialog.FilterIndex == 2 ||
+         dialog.FileName.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
 }
 }  // namespace
 
@@ -50,7 +59,10 @@ void TForm_Main::Btn_FileClick(QObject*) {
   bool saved = false;
   try {
     if (!SavePictureDialog1->Execute()) return;
-    saved = WriteBmpFile(Image1->Picture().Image(), SavePictureDialog1->FileName);
+    const QImage& picture = Image1->Picture().Image();
+    const QString& name = SavePictureDialog1->FileName;
+    saved =
+        SavesPng(*SavePictureDialog1) ? WritePngFile(picture, name) : WriteBmpFile(picture, name);
   } catch (const std::exception&) {
     saved = false;
   }
@@ -90,9 +102,9 @@ void TForm_Main::Load_Picture_File(const QString& FileName) {
     case PictureLoad::BadBitmap:  // the standard error box; the picture and window stay
       throw AppError(BadBitmapText());
     case PictureLoad::BadJpeg:
+    case PictureLoad::BadPng:
+    case PictureLoad::NotAPicture:  // a name with none of the known extensions
       Dialogs().ShowMessage(UnsupportedFormatText());
-      break;
-    case PictureLoad::NotAPicture:
       break;
   }
   Image1->SetAutoSize(true);

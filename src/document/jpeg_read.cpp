@@ -4,6 +4,9 @@
 
 #include <memory>
 
+#include "document/exif_orientation.h"
+#include "document/fresh_picture.h"
+
 namespace nabrilo {
 
 namespace {
@@ -44,7 +47,7 @@ QImage DecodeJpeg(const QByteArray& bytes, const PictureLimits& limits) {
     return {};
   }
   if (!WithinPictureLimits(width, height, limits)) return {};
-  QImage image(width, height, QImage::Format_RGB32);
+  QImage image = FreshPicture(width, height);
   if (image.isNull()) return {};
   const bool cmyk = colourspace == TJCS_CMYK || colourspace == TJCS_YCCK;
   const int format = cmyk ? TJPF_CMYK : TJPF_BGRX;
@@ -58,7 +61,7 @@ QImage DecodeJpeg(const QByteArray& bytes, const PictureLimits& limits) {
     return {};
   }
   if (cmyk) CmykToRgb32(&image);
-  return image;
+  return Oriented(image, ExifOrientation(bytes));
 }
 
 }  // namespace nabrilo

@@ -1,6 +1,6 @@
 #pragma once
 // Decoding JPEG files with libjpeg-turbo at full size into Format_RGB32: baseline and
-// progressive, greyscale, colour and CMYK/YCCK.
+// progressive, greyscale, colour and CMYK/YCCK, turned upright as the EXIF orientation asks.
 
 #include <QByteArray>
 #include <QImage>

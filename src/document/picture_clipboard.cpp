@@ -6,6 +6,8 @@
 #include <QImageReader>
 #include <QMimeData>
 
+#include "document/png_file.h"
+#include "platform/picture_reader_limit.h"
 #include "platform/user_dialogs.h"
 
 namespace nabrilo {
@@ -24,22 +26,10 @@ void CheckSize(QSize size, const PictureLimits& limits) {
   }
 }
 
+// Transparent parts of a pasted image become what they show over white paper.
 QImage ToRgb32(const QImage& image) {
-  if (image.format() == QImage::Format_RGB32) return image;
-  if (!image.hasAlphaChannel()) return image.convertToFormat(QImage::Format_RGB32);
-  // Transparent parts of a pasted image become what they show over white paper.
-  QImage out(image.size(), QImage::Format_RGB32);
+  QImage out = LaidOnWhite(image);
   if (out.isNull()) throw AppError(ClipboardUnreadableText());
-  QImage blended = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  for (int y = 0; y < out.height(); ++y) {
-    const auto* src = reinterpret_cast<const QRgb*>(blended.constScanLine(y));
-    auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = 0; x < out.width(); ++x) {
-      const QRgb s = src[x];
-      const int keep = 255 - qAlpha(s);
-      dst[x] = qRgb(qRed(s) + keep, qGreen(s) + keep, qBlue(s) + keep);
-    }
-  }
   return out;
 }
 
@@ -59,8 +49,7 @@ std::optional<QImage> DecodeOffered(const QMimeData& mime, const PictureLimits& 
     const QSize size = reader.size();
     if (!size.isValid()) continue;
     CheckSize(size, limits);
-    reader.setAllocationLimit(
-        static_cast<int>((qint64{size.width()} * size.height() * 4 >> 20) + 2));
+    AdmitProgramPictureSizes();
     const QImage image = reader.read();
     if (image.isNull()) throw AppError(ClipboardUnreadableText());
     return ToRgb32(image);

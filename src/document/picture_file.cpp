@@ -1,10 +1,10 @@
 #include "document/picture_file.h"
 
 #include <QFile>
-#include <optional>
 
 #include "document/bmp_read.h"
 #include "document/jpeg_read.h"
+#include "document/png_file.h"
 #include "document/regular_file.h"
 
 namespace nabrilo {
@@ -15,17 +15,42 @@ namespace {
 // pixels is 300 MB; a JPEG of it is smaller).
 constexpr qint64 kMaxFileBytes = qint64{1} << 30;
 
-std::optional<QByteArray> ReadWholeFile(const QString& path) {
-  if (KindOfPath(path) != PathKind::RegularFile) return std::nullopt;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  QByteArray bytes = file.read(kMaxFileBytes + 1);
-  if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes) return std::nullopt;
-  return bytes;
+PictureLoad::Outcome FailureOf(PictureKind kind) {
+  switch (kind) {
+    case PictureKind::Bmp:
+      return PictureLoad::BadBitmap;
+    case PictureKind::Jpeg:
+      return PictureLoad::BadJpeg;
+    case PictureKind::Png:
+      return PictureLoad::BadPng;
+    case PictureKind::None:
+      break;
+  }
+  return PictureLoad::NotAPicture;
 }
 
-PictureLoad::Outcome FailureOf(PictureKind kind) {
-  return kind == PictureKind::Bmp ? PictureLoad::BadBitmap : PictureLoad::BadJpeg;
+QImage Decode(PictureKind kind, const QByteArray& bytes, const PictureLimits& limits) {
+  switch (kind) {
+    case PictureKind::Bmp:
+      return DecodeBmp(bytes, limits);
+    case PictureKind::Jpeg:
+      return DecodeJpeg(bytes, limits);
+    case PictureKind::Png:
+      return DecodePng(bytes, limits);
+    case PictureKind::None:
+      break;
+  }
+  return {};
+}
+
+// A BMP is read row by row into the picture; the other kinds are read whole and decoded.
+QImage ReadFile(PictureKind kind, QFile* file, const PictureLimits& limits) {
+  const qint64 size = file->size();
+  if (size > kMaxFileBytes) return {};
+  if (kind == PictureKind::Bmp) return ReadBmp(file, size, limits);
+  const QByteArray bytes = file->read(size);
+  if (file->error() != QFileDevice::NoError || bytes.size() != size) return {};
+  return Decode(kind, bytes, limits);
 }
 
 }  // namespace
@@ -36,12 +61,13 @@ PictureKind PictureKindOf(const QString& path) {
   if (upper.contains(QLatin1String(".JPG")) || upper.contains(QLatin1String(".JPEG"))) {
     return PictureKind::Jpeg;
   }
+  if (upper.contains(QLatin1String(".PNG"))) return PictureKind::Png;
   return PictureKind::None;
 }
 
 PictureLoad DecodePicture(PictureKind kind, const QByteArray& bytes, const PictureLimits& limits) {
   if (kind == PictureKind::None) return {};
-  QImage image = kind == PictureKind::Bmp ? DecodeBmp(bytes, limits) : DecodeJpeg(bytes, limits);
+  QImage image = Decode(kind, bytes, limits);
   if (image.isNull()) return {FailureOf(kind), {}};
   return {PictureLoad::Loaded, std::move(image)};
 }
@@ -49,9 +75,13 @@ PictureLoad DecodePicture(PictureKind kind, const QByteArray& bytes, const Pictu
 PictureLoad LoadPictureFile(const QString& path, const PictureLimits& limits) {
   const PictureKind kind = PictureKindOf(path);
   if (kind == PictureKind::None) return {};
-  const std::optional<QByteArray> bytes = ReadWholeFile(path);
-  if (!bytes) return {FailureOf(kind), {}};
-  return DecodePicture(kind, *bytes, limits);
+  // Only regular files: a pipe or a device would block or never end.
+  if (KindOfPath(path) != PathKind::RegularFile) return {FailureOf(kind), {}};
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return {FailureOf(kind), {}};
+  QImage image = ReadFile(kind, &file, limits);
+  if (image.isNull()) return {FailureOf(kind), {}};
+  return {PictureLoad::Loaded, std::move(image)};
 }
 
 }  // namespace nabrilo

@@ -1,6 +1,8 @@
 #pragma once
 // Pictures from files, as "ファイルから" loads them: the kind of file is told from the name, the
-// bytes are decoded by the BMP or the JPEG reader. Nothing here shows a box; the handlers do.
+// bytes are decoded by the BMP, JPEG or PNG reader. Nothing here shows a box; the handlers do.
+// Every way a file comes in (the load dialog, the command line, a drop) goes through
+// LoadPictureFile.
 
 #include <QByteArray>
 #include <QImage>
@@ -10,14 +12,14 @@
 
 namespace nabrilo {
 
-enum class PictureKind { None, Bmp, Jpeg };
+enum class PictureKind { None, Bmp, Jpeg, Png };
 
 // From the upper-cased full path, in this order: ".BMP" anywhere → BMP; else ".JPG" or ".JPEG"
-// anywhere → JPEG; else none (nothing is loaded, nothing is said).
+// anywhere → JPEG; else ".PNG" anywhere → PNG; else none.
 PictureKind PictureKindOf(const QString& path);
 
 struct PictureLoad {
-  enum Outcome { Loaded, NotAPicture, BadBitmap, BadJpeg };
+  enum Outcome { Loaded, NotAPicture, BadBitmap, BadJpeg, BadPng };
   Outcome outcome = NotAPicture;
   QImage image;  // Format_RGB32 when Loaded, null otherwise
 };

@@ -304,7 +304,7 @@ bool TOpenPictureDialog::Execute() {
 }
 
 bool TSavePictureDialog::Execute() {
-  const std::optional<QString> chosen = Dialogs().SavePicture(Filter, DefaultExt);
+  const std::optional<QString> chosen = Dialogs().SavePicture(Filter, DefaultExt, &FilterIndex);
   if (!chosen) return false;
   FileName = *chosen;
   return true;

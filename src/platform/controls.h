@@ -245,6 +245,7 @@ class TSavePictureDialog {
   QString Filter;
   QString DefaultExt;
   QString FileName;
+  int FilterIndex = 1;  // the filter chosen in the last Execute, 1 for the first
   bool Execute();
 };
 

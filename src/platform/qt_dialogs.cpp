@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <algorithm>
+
+#include "platform/picture_reader_limit.h"
 
 namespace nabrilo {
 
@@ -19,15 +22,18 @@ namespace {
 
 constexpr int kPreviewSide = 200;
 
-// A preview is only a glance: pictures the reader cannot size, or huge ones, show none.
+// A preview is only a glance: pictures the reader cannot size, or ones beyond what the program
+// loads (32767 per side, 100 million pixels), show none.
 QPixmap PreviewOf(const QString& path) {
   const QFileInfo info(path);
   if (!info.isFile()) return {};  // never open a pipe or a device: that could block
   QImageReader reader(path);
   const QSize size = reader.size();
-  if (!size.isValid() || size.isEmpty() || qint64{size.width()} * size.height() > 100'000'000) {
+  if (!size.isValid() || size.isEmpty() || size.width() > 32767 || size.height() > 32767 ||
+      qint64{size.width()} * size.height() > 100'000'000) {
     return {};
   }
+  AdmitProgramPictureSizes();
   if (size.width() > kPreviewSide || size.height() > kPreviewSide) {
     reader.setScaledSize(size.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio));
   }
@@ -107,7 +113,7 @@ std::optional<QString> QtDialogs::OpenPicture(const QString& filter) {
 }
 
 std::optional<QString> QtDialogs::SavePicture(const QString& filter,
-                                              const QString& default_extension) {
+                                              const QString& default_extension, int* filter_index) {
   QFileDialog dialog(DialogParent(), QStringLiteral("名前を付けて保存"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -116,7 +122,17 @@ std::optional<QString> QtDialogs::SavePicture(const QString& filter,
   const QStringList filters = QtNameFilters(filter);
   dialog.setNameFilters(filters);
   if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
-  return Run(&dialog);
+  // A name typed without an extension gets the one of the filter the user chose.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
+    const int index = static_cast<int>(filters.indexOf(chosen)) + 1;
+    const QString extension = FilterExtension(filter, index);
+    dialog.setDefaultSuffix(index <= 1 || extension.isEmpty() ? default_extension : extension);
+  });
+  std::optional<QString> name = Run(&dialog);
+  if (name) {
+    *filter_index = std::max(1, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1);
+  }
+  return name;
 }
 
 }  // namespace nabrilo

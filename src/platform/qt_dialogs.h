@@ -10,8 +10,8 @@ class QtDialogs : public UserDialogs {
   void ShowMessage(const QString& text) override;
   void ShowError(const QString& text) override;
   std::optional<QString> OpenPicture(const QString& filter) override;
-  std::optional<QString> SavePicture(const QString& filter,
-                                     const QString& default_extension) override;
+  std::optional<QString> SavePicture(const QString& filter, const QString& default_extension,
+                                     int* filter_index) override;
 };
 
 // The program's "description|patterns|…" filter (patterns separated by ';') as Qt name filters,

@@ -10,7 +10,9 @@ namespace nabrilo {
 namespace {
 UserDialogs* g_dialogs = nullptr;
 
-QString Absolute(const QString& name) { return QFileInfo(QDir::current(), name).absoluteFilePath(); }
+QString Absolute(const QString& name) {
+  return QFileInfo(QDir::current(), name).absoluteFilePath();
+}
 }  // namespace
 
 UserDialogs& Dialogs() {
@@ -18,7 +20,17 @@ UserDialogs& Dialogs() {
   return g_dialogs ? *g_dialogs : qt_dialogs;
 }
 
-void SetDialogs(UserDialogs* dialogs) { g_dialogs = dialogs; }
+void SetDialogs(UserDialogs* dialogs) {
+  g_dialogs = dialogs;
+}
+
+QString FilterExtension(const QString& filter, int index) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  const int at = 2 * index - 1;
+  if (index < 1 || at >= parts.size()) return {};
+  const QString first = parts[at].section(QLatin1Char(';'), 0, 0).trimmed();
+  return first.startsWith(QLatin1String("*.")) ? first.mid(2) : QString();
+}
 
 bool ScriptedDialogs::NextAnswer(const QString& filter, QString* name) {
   if (answers.empty()) {
@@ -39,14 +51,18 @@ std::optional<QString> ScriptedDialogs::OpenPicture(const QString& filter) {
 }
 
 std::optional<QString> ScriptedDialogs::SavePicture(const QString& filter,
-                                                    const QString& default_extension) {
+                                                    const QString& default_extension,
+                                                    int* filter_index) {
   last_save_filter = filter;
   last_save_extension = default_extension;
   QString name;
   if (!NextAnswer(filter, &name)) return std::nullopt;
-  // As the save dialog does: a name typed without an extension gets the default one.
-  if (!default_extension.isEmpty() && QFileInfo(name).suffix().isEmpty()) {
-    name += QLatin1Char('.') + default_extension;
+  *filter_index = save_filter_index;
+  // As the save dialog does: a name typed without an extension gets the chosen filter's.
+  const QString extension =
+      save_filter_index == 1 ? default_extension : FilterExtension(filter, save_filter_index);
+  if (!extension.isEmpty() && QFileInfo(name).suffix().isEmpty()) {
+    name += QLatin1Char('.') + extension;
   }
   return Absolute(name);
 }

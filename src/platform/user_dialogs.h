@@ -16,8 +16,7 @@ namespace nabrilo {
 // and carries on.
 class AppError : public std::runtime_error {
  public:
-  explicit AppError(const QString& text)
-      : std::runtime_error(text.toStdString()), text_(text) {}
+  explicit AppError(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
   const QString& Text() const { return text_; }
 
  private:
@@ -32,11 +31,18 @@ class UserDialogs {
   // The application's standard error box for an error raised inside a handler.
   virtual void ShowError(const QString& text) = 0;
   // The open and save picture dialogs (filter in the "description|patterns|…" form); the
-  // chosen full path, or nothing when the user cancels.
+  // chosen full path, or nothing when the user cancels. The save dialog also tells which filter
+  // the user chose (1 for the first); a name typed without an extension gets the chosen
+  // filter's, the default extension while the first filter is chosen.
   virtual std::optional<QString> OpenPicture(const QString& filter) = 0;
   virtual std::optional<QString> SavePicture(const QString& filter,
-                                             const QString& default_extension) = 0;
+                                             const QString& default_extension,
+                                             int* filter_index) = 0;
 };
+
+// The extension of the first pattern of filter `index` (1 for the first) in a
+// "description|patterns|…" filter: "png" for "PNG (*.png)|*.png"; empty when there is none.
+QString FilterExtension(const QString& filter, int index);
 
 // The one instance the program uses. By default the Qt boxes; SetDialogs replaces it (the
 // caller keeps ownership; nullptr goes back to the Qt boxes).
@@ -54,16 +60,17 @@ class ScriptedDialogs : public UserDialogs {
   void ShowMessage(const QString& text) override { shown.push_back({Shown::Message, text}); }
   void ShowError(const QString& text) override { shown.push_back({Shown::Error, text}); }
   std::optional<QString> OpenPicture(const QString& filter) override;
-  std::optional<QString> SavePicture(const QString& filter,
-                                     const QString& default_extension) override;
+  std::optional<QString> SavePicture(const QString& filter, const QString& default_extension,
+                                     int* filter_index) override;
 
   // An answer for the next dialog: a file name (relative names are taken from the current
   // directory), or nothing for a cancel.
   void QueueAnswer(std::optional<QString> answer) { answers.push_back(std::move(answer)); }
 
-  std::deque<Shown> shown;        // every box not yet checked, oldest first
+  std::deque<Shown> shown;  // every box not yet checked, oldest first
   std::deque<std::optional<QString>> answers;
-  QStringList unanswered;         // dialogs that found no answer queued (filters)
+  int save_filter_index = 1;  // the filter the save dialog answers with
+  QStringList unanswered;     // dialogs that found no answer queued (filters)
   QString last_open_filter, last_save_filter, last_save_extension;
 
  private:

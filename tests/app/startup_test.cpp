@@ -171,8 +171,9 @@ TEST_F(FormTest, CaptionsFontsAndColoursAreTheDesignedOnes) {
   EXPECT_EQ(form->Panel_Image->palette().color(QPalette::Window), QColor(0xC0, 0xDC, 0xC0));
   EXPECT_TRUE(form->Panel_Image->autoFillBackground());
 
-  EXPECT_EQ(form->OpenPicDialog1->Filter, "ビットマップ (*.bmp)|*.bmp|写真 jpg|*.jpg;*.jpeg");
-  EXPECT_EQ(form->SavePictureDialog1->Filter, "ビットマップ (*.bmp)|*.bmp");
+  EXPECT_EQ(form->OpenPicDialog1->Filter,
+            "ビットマップ (*.bmp)|*.bmp|写真 jpg|*.jpg;*.jpeg|PNG (*.png)|*.png");
+  EXPECT_EQ(form->SavePictureDialog1->Filter, "ビットマップ (*.bmp)|*.bmp|PNG (*.png)|*.png");
   EXPECT_EQ(form->SavePictureDialog1->DefaultExt, "bmp");
 }
 

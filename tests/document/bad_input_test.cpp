@@ -20,12 +20,17 @@ namespace {
 using test::CorpusPath;
 
 const char* const kBmpFiles[] = {
-    "bmp_1bit.bmp",          "bmp_4bit.bmp",      "bmp_8bit.bmp",         "bmp_rle8.bmp",
-    "bmp_rle4.bmp",          "bmp_16bit_555.bmp", "bmp_16bit_565.bmp",    "bmp_24bit.bmp",
-    "bmp_24bit_topdown.bmp", "bmp_32bit.bmp",     "bmp_32bit_fields.bmp", "bmp_24bit_v5.bmp",
-    "bmp_os2_24bit.bmp",     "bmp_os2_8bit.bmp"};
+    "bmp_1bit.bmp",       "bmp_4bit.bmp",           "bmp_8bit.bmp",
+    "bmp_rle8.bmp",       "bmp_rle4.bmp",           "bmp_16bit_555.bmp",
+    "bmp_16bit_565.bmp",  "bmp_24bit.bmp",          "bmp_24bit_topdown.bmp",
+    "bmp_32bit.bmp",      "bmp_32bit_fields.bmp",   "bmp_24bit_v5.bmp",
+    "bmp_os2_24bit.bmp",  "bmp_os2_8bit.bmp",       "bmp_rle8_skips.bmp",
+    "bmp_16bit_4444.bmp", "bmp_32bit_7187.bmp",     "bmp_os2v2_16.bmp",
+    "bmp_os2v2_64.bmp",   "bmp_8bit_300colours.bmp"};
 const char* const kJpegFiles[] = {"jpeg_baseline.jpg", "jpeg_progressive.jpg", "jpeg_grey.jpg",
                                   "jpeg_cmyk.jpg"};
+const char* const kPngFiles[] = {"png_rgb8.png", "png_rgba16.png", "png_palette8_trns.png",
+                                 "png_grey_alpha8.png"};
 
 void Put32(QByteArray* b, int at, quint32 v) {
   qToLittleEndian(v, b->data() + at);
@@ -48,6 +53,41 @@ TEST(BadInput, EveryTruncationOfEveryBmpIsRefused) {
       ASSERT_EQ(load.outcome, PictureLoad::BadBitmap) << name << " cut at " << n;
       ASSERT_TRUE(load.image.isNull());
     }
+  }
+}
+
+// Large files are read row by row from the file rather than whole: cut short, they fail too.
+TEST(BadInput, ALargeBmpFileCutShortIsRefused) {
+  QTemporaryDir dir;
+  const QImage drawing = test::Drawing(300, 200);
+  ASSERT_TRUE(drawing.save(dir.filePath("whole.bmp"), "BMP"));  // 24 bits, 180 kB
+  const QByteArray whole = test::ReadFileBytes(dir.filePath("whole.bmp"));
+  const PictureLoad load = LoadPictureFile(dir.filePath("whole.bmp"));
+  ASSERT_EQ(load.outcome, PictureLoad::Loaded);
+  EXPECT_EQ(load.image, drawing);
+  for (const qsizetype n : {whole.size() - 1, whole.size() / 2, qsizetype{70'000}}) {
+    ASSERT_TRUE(test::WriteFileBytes(dir.filePath("cut.bmp"), whole.left(n)));
+    EXPECT_EQ(LoadPictureFile(dir.filePath("cut.bmp")).outcome, PictureLoad::BadBitmap) << n;
+  }
+}
+
+// Every cut that loses pixel data; a file cut inside its closing IEND chunk has them all.
+TEST(BadInput, EveryTruncationOfEveryPngIsRefused) {
+  for (const char* name : kPngFiles) {
+    const QByteArray whole = test::ReadFileBytes(CorpusPath(name));
+    const qsizetype end_chunk = whole.indexOf("IEND") - 4;
+    ASSERT_GT(end_chunk, 0) << name;
+    for (qsizetype n = 0; n < end_chunk; ++n) {
+      const PictureLoad load = DecodePicture(PictureKind::Png, whole.left(n));
+      ASSERT_EQ(load.outcome, PictureLoad::BadPng) << name << " cut at " << n;
+    }
+  }
+  // Sizes beyond the limits are refused from the header, before the pixels are looked at.
+  QByteArray huge = test::ReadFileBytes(CorpusPath("png_rgb8.png"));
+  for (const auto& [w, h] : {std::pair{40000u, 10u}, {20000u, 20000u}}) {
+    qToBigEndian(w, huge.data() + 16);
+    qToBigEndian(h, huge.data() + 20);
+    EXPECT_EQ(DecodePicture(PictureKind::Png, huge).outcome, PictureLoad::BadPng) << w << "x" << h;
   }
 }
 
@@ -102,6 +142,32 @@ TEST(BadInput, NonsenseSizesAndUnknownKindsAreRefusedFromTheHeader) {
     const QImage before = picture.copy();
     EXPECT_FALSE(DecodeSnapshot(bytes, &picture)) << c.what;
     EXPECT_EQ(picture, before) << c.what;
+  }
+}
+
+// Masks that cannot describe colours: overlapping, empty, with a gap, or wider than the pixel.
+TEST(BadInput, ColourMasksThatCannotBeAPictureAreRefused) {
+  const QByteArray fields32 = test::ReadFileBytes(CorpusPath("bmp_32bit_fields.bmp"));
+  const QByteArray fields16 = test::ReadFileBytes(CorpusPath("bmp_16bit_565.bmp"));
+  ASSERT_FALSE(fields32.isEmpty());
+  ASSERT_FALSE(fields16.isEmpty());
+  const struct {
+    const QByteArray& file;
+    quint32 red, green, blue;
+  } cases[] = {
+      {fields32, 0x00FF00FF, 0x0000FF00, 0x000000FF},  // red overlaps blue
+      {fields32, 0x00FF0000, 0x00FFFF00, 0x000000FF},  // green overlaps red
+      {fields32, 0x00FF0000, 0, 0x000000FF},           // no green
+      {fields32, 0x00F0F000, 0x00000F00, 0x000000FF},  // a gap in red
+      {fields16, 0x0001F800, 0x000007E0, 0x0000001F},  // red beyond 16 bits
+  };
+  for (const auto& c : cases) {
+    QByteArray bytes = c.file;
+    Put32(&bytes, 54, c.red);
+    Put32(&bytes, 58, c.green);
+    Put32(&bytes, 62, c.blue);
+    EXPECT_EQ(DecodePicture(PictureKind::Bmp, bytes).outcome, PictureLoad::BadBitmap)
+        << std::hex << c.red << " " << c.green << " " << c.blue;
   }
 }
 

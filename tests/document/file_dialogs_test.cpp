@@ -1,17 +1,24 @@
 // The real open and save dialogs, driven headless: Qt's own dialog with the program's filters,
-// the first filter chosen, a preview of the picture named, "bmp" added on save.
+// the first filter chosen, a preview of the picture named, the chosen filter's extension added
+// on save; and the reader's size limit across the file, clipboard and preview paths.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
 #include "document/document_test_support.h"
+#include "document/picture_clipboard.h"
+#include "document/picture_file.h"
 #include "platform/qt_dialogs.h"
 
 namespace nabrilo {
@@ -85,7 +92,9 @@ TEST(FileDialogs, OpenShowsTheFiltersAndAPreviewOfTheNamedPicture) {
   EXPECT_EQ(shown_jpeg, QSize(64, 48));
 }
 
-TEST(FileDialogs, SaveAddsBmpAsksBeforeOverwritingAndCanBeCancelled) {
+const QString kSaveFilter = QStringLiteral("ビットマップ (*.bmp)|*.bmp|PNG (*.png)|*.png");
+
+TEST(FileDialogs, SaveAddsTheChosenFiltersExtensionAsksBeforeOverwritingAndCanBeCancelled) {
   QTemporaryDir dir;
   WhenShown([&](QFileDialog* dialog) {
     EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
@@ -96,14 +105,83 @@ TEST(FileDialogs, SaveAddsBmpAsksBeforeOverwritingAndCanBeCancelled) {
     Type(dialog, QStringLiteral("仕掛け 図"));
     static_cast<QDialog*>(dialog)->accept();  // as the Open/Save button does
   });
-  const std::optional<QString> chosen =
-      QtDialogs().SavePicture(QStringLiteral("ビットマップ (*.bmp)|*.bmp"), QStringLiteral("bmp"));
+  int filter_index = 0;
+  std::optional<QString> chosen = QtDialogs().SavePicture(kSaveFilter, "bmp", &filter_index);
   ASSERT_TRUE(chosen);
   EXPECT_EQ(chosen->toStdString(), dir.filePath(QStringLiteral("仕掛け 図.bmp")).toStdString());
+  EXPECT_EQ(filter_index, 1);
+
+  // The PNG filter chosen as a user does, from the list.
+  WhenShown([&](QFileDialog* dialog) {
+    dialog->setDirectory(dir.path());
+    auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_NE(types, nullptr);
+    types->setCurrentIndex(1);  // and the signals a click in the list gives
+    emit types->activated(1);
+    emit types->textActivated(types->currentText());
+    Type(dialog, QStringLiteral("map"));
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  chosen = QtDialogs().SavePicture(kSaveFilter, "bmp", &filter_index);
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->toStdString(), dir.filePath(QStringLiteral("map.png")).toStdString());
+  EXPECT_EQ(filter_index, 2);
 
   WhenShown([](QFileDialog* dialog) { dialog->reject(); });
-  EXPECT_FALSE(
-      QtDialogs().SavePicture(QStringLiteral("ビットマップ (*.bmp)|*.bmp"), QStringLiteral("bmp")));
+  EXPECT_FALSE(QtDialogs().SavePicture(kSaveFilter, "bmp", &filter_index));
+}
+
+QByteArray Png(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+std::optional<QImage> Paste(const QImage& image) {
+  auto* mime = new QMimeData;
+  mime->setData(QStringLiteral("image/png"), Png(image));
+  QGuiApplication::clipboard()->setMimeData(mime);
+  return PastePictureFromClipboard();
+}
+
+// Qt's reader has one allocation limit for the whole process: a tiny picture read on one path
+// must not keep a large one out of the next.
+TEST(FileDialogs, ATinyPictureReadFirstKeepsNoLargePictureOutOnAnyPath) {
+  QTemporaryDir dir;
+  const QImage tiny = test::Drawing(1, 1), large = test::Drawing(1000, 750);
+  ASSERT_TRUE(test::WriteFileBytes(dir.filePath("tiny.png"), Png(tiny)));
+  ASSERT_TRUE(test::WriteFileBytes(dir.filePath("large.png"), Png(large)));
+  ASSERT_TRUE(large.save(dir.filePath("large.bmp"), "BMP"));
+  // File, then clipboard.
+  ASSERT_EQ(LoadPictureFile(dir.filePath("tiny.png")).outcome, PictureLoad::Loaded);
+  std::optional<QImage> pasted = Paste(large);
+  ASSERT_TRUE(pasted);
+  EXPECT_EQ(pasted->size(), QSize(1000, 750));
+  // Clipboard, then the preview, then files of both kinds.
+  ASSERT_TRUE(Paste(tiny));
+  QSize shown_large, shown_tiny;
+  WhenShown([&](QFileDialog* dialog) {
+    dialog->setDirectory(dir.path());
+    Type(dialog, QStringLiteral("large.png"));
+    shown_large = PreviewSize(dialog);
+    Type(dialog, QStringLiteral("tiny.png"));
+    shown_tiny = PreviewSize(dialog);
+    dialog->reject();
+  });
+  EXPECT_FALSE(QtDialogs().OpenPicture(kOpenFilter));
+  EXPECT_EQ(shown_large, QSize(200, 150));
+  EXPECT_EQ(shown_tiny, QSize(1, 1));
+  for (const char* name : {"large.png", "large.bmp"}) {
+    const PictureLoad load = LoadPictureFile(dir.filePath(name));
+    ASSERT_EQ(load.outcome, PictureLoad::Loaded) << name;
+    EXPECT_EQ(load.image, large) << name;
+  }
+  // The clipboard after the preview's tiny picture.
+  pasted = Paste(large);
+  ASSERT_TRUE(pasted);
+  EXPECT_EQ(*pasted, large);
 }
 
 }  // namespace

@@ -121,7 +121,7 @@ TEST_F(ImportExportTest, SavingWritesBmpUnderTheChosenNameAndSaysWhere) {
   const QImage drawn = Picture();
   dialogs.QueueAnswer(dir.filePath("drawing"));
   Click(form->Btn_File);
-  EXPECT_EQ(dialogs.last_save_filter, "ビットマップ (*.bmp)|*.bmp");
+  EXPECT_EQ(dialogs.last_save_filter, "ビットマップ (*.bmp)|*.bmp|PNG (*.png)|*.png");
   EXPECT_EQ(dialogs.last_save_extension, "bmp");
   const QString saved = dir.filePath("drawing.bmp");
   EXPECT_EQ(Shown(), QStringList{"ファイルに保存しました" + saved});
@@ -138,6 +138,44 @@ TEST_F(ImportExportTest, SavingWritesBmpUnderTheChosenNameAndSaysWhere) {
   Click(form->Btn_File);
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_EQ(Picture(), drawn);
+}
+
+TEST_F(ImportExportTest, SavingWritesPngUnderItsFilterOrItsNameAndLoadsItBack) {
+  Draw();
+  const QImage drawn = Picture();
+  const auto expect_png = [&](const QString& path) {
+    SCOPED_TRACE(path.toStdString());
+    EXPECT_EQ(Shown(), QStringList{"ファイルに保存しました" + path});
+    dialogs.shown.clear();
+    EXPECT_TRUE(test::ReadFileBytes(path).startsWith("\x89PNG"));
+    const PictureDiff diff = ComparePictures(drawn, QImage(path, "PNG"));
+    EXPECT_TRUE(diff.same_size && diff.differing == 0) << diff.Describe();
+  };
+  // The PNG filter chosen: a bare name gets ".png".
+  dialogs.save_filter_index = 2;
+  dialogs.QueueAnswer(dir.filePath("仕掛け"));
+  Click(form->Btn_File);
+  expect_png(dir.filePath("仕掛け.png"));
+  EXPECT_EQ(form->SavePictureDialog1->FilterIndex, 2);
+  // The BMP filter with a name ending in .PNG.
+  dialogs.save_filter_index = 1;
+  dialogs.QueueAnswer(dir.filePath("map.PNG"));
+  Click(form->Btn_File);
+  expect_png(dir.filePath("map.PNG"));
+  // Back through the load dialog, under its third filter.
+  Click(form->Button_Clear);
+  dialogs.QueueAnswer(dir.filePath("map.PNG"));
+  Click(form->Button4);
+  EXPECT_EQ(dialogs.last_open_filter,
+            "ビットマップ (*.bmp)|*.bmp|写真 jpg|*.jpg;*.jpeg|PNG (*.png)|*.png");
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(Picture(), drawn);
+  EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");
+  // A save that fails leaves the old file and says so.
+  ASSERT_TRUE(test::WriteFileBytes(dir.filePath("plain"), "old"));
+  dialogs.QueueAnswer(dir.filePath("plain/drawing.png"));
+  Click(form->Btn_File);
+  EXPECT_EQ(Shown(), QStringList{"エラー発生　失敗"});
 }
 
 TEST_F(ImportExportTest, ASaveThatFailsSaysSoAndLeavesTheOldFile) {
@@ -158,7 +196,6 @@ TEST_F(ImportExportTest, LoadingABmpOrAJpegReplacesThePictureAndSizesTheWindow) 
   form->Set_Outer_Size(1000, 800);
   dialogs.QueueAnswer(test::CorpusPath("bmp_rle8.bmp"));
   Click(form->Button4);
-  EXPECT_EQ(dialogs.last_open_filter, "ビットマップ (*.bmp)|*.bmp|写真 jpg|*.jpg;*.jpeg");
   const PictureDiff diff = ComparePictures(test::CorpusPattern(), Picture());
   EXPECT_TRUE(diff.same_size && diff.differing == 0) << diff.Describe();
   EXPECT_TRUE(form->Image1->AutoSize());
@@ -176,14 +213,14 @@ TEST_F(ImportExportTest, LoadingABmpOrAJpegReplacesThePictureAndSizesTheWindow) 
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(ImportExportTest, ANameOfNoKnownKindLoadsNothingButSizesTheWindow) {
+TEST_F(ImportExportTest, ANameOfNoKnownKindSaysSoLoadsNothingButSizesTheWindow) {
   Draw();
   const QImage before = Picture();
   form->Set_Outer_Size(1000, 800);
-  ASSERT_TRUE(QFile::copy(test::CorpusPath("bmp_24bit.bmp"), dir.filePath("picture.png")));
-  dialogs.QueueAnswer(dir.filePath("picture.png"));
+  ASSERT_TRUE(QFile::copy(test::CorpusPath("bmp_24bit.bmp"), dir.filePath("picture.tiff")));
+  dialogs.QueueAnswer(dir.filePath("picture.tiff"));
   Click(form->Button4);
-  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(Shown(), QStringList{"対応していないフォーマットです"});
   EXPECT_EQ(Picture(), before);
   EXPECT_EQ(form->Outer_Size(), QSize(720, 605));
   EXPECT_TRUE(form->Image1->AutoSize());
@@ -194,7 +231,7 @@ TEST_F(ImportExportTest, ANameOfNoKnownKindLoadsNothingButSizesTheWindow) {
   EXPECT_EQ(form->Outer_Size(), QSize(1000, 800));
 }
 
-TEST_F(ImportExportTest, AJpegThatCannotBeDecodedSaysSoAndKeepsThePicture) {
+TEST_F(ImportExportTest, AJpegOrPngThatCannotBeDecodedSaysSoAndKeepsThePicture) {
   Draw();
   const QImage before = Picture();
   form->Set_Outer_Size(1000, 800);
@@ -207,15 +244,17 @@ TEST_F(ImportExportTest, AJpegThatCannotBeDecodedSaysSoAndKeepsThePicture) {
   const QByteArray cases[] = {test::ReadFileBytes(test::CorpusPath("bmp_24bit.bmp")),
                               test::ReadFileBytes(test::CorpusPath("jpeg_baseline.jpg")).left(200),
                               huge};
-  for (const QByteArray& bytes : cases) {
-    ASSERT_TRUE(test::WriteFileBytes(dir.filePath("bad photo.jpg"), bytes));
-    dialogs.QueueAnswer(dir.filePath("bad photo.jpg"));
-    Click(form->Button4);
-    EXPECT_EQ(Shown(), QStringList{"対応していないフォーマットです"});
-    dialogs.shown.clear();
-    EXPECT_EQ(Picture(), before);
-    EXPECT_EQ(form->Outer_Size(), QSize(720, 605));
-    EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");
+  for (const QString& name : {QStringLiteral("bad photo.jpg"), QStringLiteral("bad 図.png")}) {
+    for (const QByteArray& bytes : cases) {
+      ASSERT_TRUE(test::WriteFileBytes(dir.filePath(name), bytes));
+      dialogs.QueueAnswer(dir.filePath(name));
+      Click(form->Button4);
+      EXPECT_EQ(Shown(), QStringList{"対応していないフォーマットです"});
+      dialogs.shown.clear();
+      EXPECT_EQ(Picture(), before);
+      EXPECT_EQ(form->Outer_Size(), QSize(720, 605));
+      EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");
+    }
   }
 }
 

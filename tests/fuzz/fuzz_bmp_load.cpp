@@ -1,8 +1,11 @@
-// The BMP path of "ファイルから": the whole file image through the header check and Qt's reader.
+// The BMP path of "ファイルから": the whole file image through the header check and our reader,
+// and again as a file read row by row, which must give the same outcome and pixels.
+#include <QBuffer>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
+#include "document/bmp_read.h"
 #include "document/picture_file.h"
 #include "fuzz_limits.h"
 
@@ -19,5 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   }
   if (!loaded && load.outcome != PictureLoad::BadBitmap) std::abort();
+  QByteArray file = bytes;
+  QBuffer buffer(&file);
+  buffer.open(QIODevice::ReadOnly);
+  if (ReadBmp(&buffer, file.size(), kFuzzLimits, 64) != load.image) std::abort();
   return 0;
 }

@@ -10,11 +10,11 @@ top=$(cd "$here/../.." && pwd)
 
 CC=${CC:-clang} CXX=${CXX:-clang++} cmake -S "$top" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNABRILO_FUZZ=ON -DNABRILO_BENCH=OFF >/dev/null
-cmake --build "$build" --target fuzz_bmp_load fuzz_jpeg_load
+cmake --build "$build" --target fuzz_bmp_load fuzz_jpeg_load fuzz_png_load
 
 mkdir -p "$build/fuzz-crashes"
 status=0
-for kind in bmp jpeg; do
+for kind in bmp jpeg png; do
   corpus="$build/fuzz-corpus/$kind"
   mkdir -p "$corpus"
   echo "fuzz: $kind for ${seconds}s"

@@ -1,0 +1,24 @@
+#pragma once
+// PNG files through Qt's reader and writer (libpng). Reading: 1- to 16-bit, palette, grey and
+// colour, with or without alpha, into Format_RGB32 with transparent areas laid on white paper.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include "document/picture_limits.h"
+
+namespace nabrilo {
+
+// The picture, or a null image when the bytes cannot be decoded or describe a picture beyond
+// `limits` (checked from the header, before anything of the picture's size is allocated).
+QImage DecodePng(const QByteArray& bytes, const PictureLimits& limits = {});
+
+// `image` in Format_RGB32 as it shows over white paper; a null image when memory runs out.
+QImage LaidOnWhite(const QImage& image);
+
+// Writes `image` as a PNG to `path` the way WriteBmpFile writes a BMP: through a temporary file
+// that replaces the target only once complete, regular files only. False when anything fails.
+bool WritePngFile(const QImage& image, const QString& path);
+
+}  // namespace nabrilo
