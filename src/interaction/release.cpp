@@ -4,6 +4,7 @@
 #include "app/form_main.h"
 #include "interaction/rig_tools.h"
 #include "interaction/stroke_geometry.h"
+#include "platform/arith.h"
 
 namespace nabrilo {
 
@@ -56,7 +57,7 @@ void Eraser_Disc(Canvas& canvas, int r, int X, int Y) {
   canvas.SetBrushColor(clWhite);
   canvas.SetPenWidth(1);
   canvas.SetPenColor(clWhite);
-  canvas.Ellipse(X - r, Y - r, X + r, Y + r);
+  canvas.Ellipse(SatAdd(X, -r), SatAdd(Y, -r), SatAdd(X, r), SatAdd(Y, r));
 }
 
 }  // namespace
