@@ -3,6 +3,7 @@
 // it; nothing of the picture is copied or repainted for a preview.
 #include "app/form_main.h"
 #include "map/map_tools.h"
+#include "platform/arith.h"
 
 namespace nabrilo {
 
@@ -50,12 +51,12 @@ void Eraser_Drag_Step(TForm_Main& f, int x, int y) {
   canvas.SetBrushColor(clWhite);
   canvas.SetBrushStyle(bsSolid);
   // A white disc one move behind the pointer, which also covers the ring drawn there.
-  canvas.Ellipse(last_x - r, last_y - r, last_x + r, last_y + r);
+  canvas.Ellipse(SatAdd(last_x, -r), SatAdd(last_y, -r), SatAdd(last_x, r), SatAdd(last_y, r));
   // The white brush in not-xor leaves the inside as it is: only a red ring shows where the
   // next disc will fall.
   canvas.SetPenMode(pmNotXor);
   canvas.SetPenColor(clRed);
-  canvas.Ellipse(x - r, y - r, x + r, y + r);
+  canvas.Ellipse(SatAdd(x, -r), SatAdd(y, -r), SatAdd(x, r), SatAdd(y, r));
 }
 
 }  // namespace
