@@ -18,8 +18,9 @@ constexpr qint64 kMaxFileBytes = qint64{1} << 30;
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
   if (KindOfPath(path) != PathKind::RegularFile) return std::nullopt;
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  QByteArray bytes = file.read(kMaxFileBytes + 1);
+  // Qt's read(n) reserves all n bytes before reading: ask only for what the file holds.
+  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) return std::nullopt;
+  QByteArray bytes = file.read(file.size() + 1);
   if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes) return std::nullopt;
   return bytes;
 }
