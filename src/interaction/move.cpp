@@ -2,6 +2,7 @@
 // free, vertical and horizontal lines drawn for good, and the erasers.
 #include "app/form_main.h"
 #include "interaction/rig_tools.h"
+#include "platform/arith.h"
 
 namespace nabrilo {
 
@@ -55,9 +56,10 @@ void Drag_Eraser(TForm_Main& f, int X, int Y) {
   canvas.SetBrushColor(clWhite);
   canvas.SetPenWidth(1);
   canvas.SetPenColor(clWhite);
-  canvas.Ellipse(f.Last_X - r, f.Last_Y - r, f.Last_X + r, f.Last_Y + r);
+  canvas.Ellipse(SatAdd(f.Last_X, -r), SatAdd(f.Last_Y, -r), SatAdd(f.Last_X, r),
+                 SatAdd(f.Last_Y, r));
   canvas.SetPenColor(kEraserRing);
-  canvas.Ellipse(X - r, Y - r, X + r, Y + r);
+  canvas.Ellipse(SatAdd(X, -r), SatAdd(Y, -r), SatAdd(X, r), SatAdd(Y, r));
 }
 
 }  // namespace
