@@ -3,6 +3,7 @@
 // records it for undo.
 #include "app/form_main.h"
 #include "map/map_tools.h"
+#include "platform/arith.h"
 
 namespace nabrilo {
 
@@ -62,10 +63,10 @@ void Hato_Release(TForm_Main& f, int x, int y) {
 }
 
 void Draw_Cross(Canvas& canvas, int x, int y, int d) {
-  canvas.MoveTo(x - d, y - d);
-  canvas.LineTo(x + d, y + d);
-  canvas.MoveTo(x - d, y + d);
-  canvas.LineTo(x + d, y - d);
+  canvas.MoveTo(SatAdd(x, -d), SatAdd(y, -d));
+  canvas.LineTo(SatAdd(x, d), SatAdd(y, d));
+  canvas.MoveTo(SatAdd(x, -d), SatAdd(y, d));
+  canvas.LineTo(SatAdd(x, d), SatAdd(y, -d));
 }
 
 void Line_Release(TForm_Main& f, int x, int y) {
@@ -103,7 +104,7 @@ void Parts_Release(TForm_Main& f, int x, int y) {
   canvas.SetBrushColor(clWhite);
   canvas.SetPenWidth(1);
   canvas.SetPenColor(clWhite);
-  canvas.Ellipse(x - r, y - r, x + r, y + r);
+  canvas.Ellipse(SatAdd(x, -r), SatAdd(y, -r), SatAdd(x, r), SatAdd(y, r));
   f.Take_Snapshot();
 }
 
