@@ -44,11 +44,13 @@ std::array<TPoint, 4> ArcBezierPoints(ArcBulge bulge, TPoint begin, TPoint end) 
 std::array<TPoint, 2> ArrowHeadCorners(int k, TPoint from, TPoint tip) {
   const double h = k * std::tan(15.0 * std::numbers::pi / 180.0);
   // atan2(0, 0) is 0: an arrow released at its press point opens to the right.
-  const double theta = std::atan2(double(from.y - tip.y), double(from.x - tip.x));
+  const double theta = std::atan2(double(from.y) - tip.y, double(from.x) - tip.x);
   const double c = std::cos(theta);
   const double s = std::sin(theta);
-  const TPoint a{tip.x + RoundHalfEven(k * c - h * s), tip.y + RoundHalfEven(k * s + h * c)};
-  const TPoint b{tip.x + RoundHalfEven(k * c + h * s), tip.y + RoundHalfEven(k * s - h * c)};
+  const TPoint a{SatAdd(tip.x, RoundHalfEven(k * c - h * s)),
+                 SatAdd(tip.y, RoundHalfEven(k * s + h * c))};
+  const TPoint b{SatAdd(tip.x, RoundHalfEven(k * c + h * s)),
+                 SatAdd(tip.y, RoundHalfEven(k * s - h * c))};
   return {a, b};
 }
 
