@@ -1,8 +1,10 @@
 // Random use of the real main window: the input is read as a sequence of user actions (clicks on
 // the tools and commands, radio items, colours, the width spinner, presses, moves and releases
 // anywhere, also at the ends of the int range, keys and text, pictures to load or paste), each
-// delivered through the scenario runner as real Qt events to a fresh window. After every action
-// the things that must always hold are checked; a violation aborts.
+// delivered through the scenario runner as real Qt events to the one window of the process.
+// Between inputs the window is put back as a user can: buttons released, an open text field
+// committed, the settings chosen again, the picture cleared. After every action the things that
+// must always hold are checked; a violation aborts.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -211,15 +213,34 @@ void CheckInvariants(TForm_Main& f) {
   if (f.minimumWidth() != 712 || f.minimumHeight() != 571) Fail("the minimum size changed");
 }
 
+// The window's settings as it starts, which each input finds again.
+struct Settings {
+  QString color;
+  int line = 0, fill = 0, eraser = 0, width = 0;
+  bool operator==(const Settings&) const = default;
+};
+
+Settings SettingsOf(const TForm_Main& f) {
+  return {f.ColorBox1->currentText(), f.R_Group_line->ItemIndex(), f.R_Group2->ItemIndex(),
+          f.R_Group_Keshigomu->ItemIndex(), f.UpDown1->Position()};
+}
+
 class Session {
  public:
-  explicit Session(const QString& dir) : dir_(dir) { runner_.Start(); }
+  explicit Session(const QString& dir) : dir_(dir) {
+    runner_.Start();
+    // The dialogs are answered here, so that an answer no dialog took can be dropped.
+    SetDialogs(&dialogs_);
+    start_ = SettingsOf(runner_.Form());
+  }
 
   void Run(Input& in) {
     for (int actions = 0; actions < 200 && !in.AtEnd(); ++actions) {
       Step(in);
       CheckInvariants(runner_.Form());
     }
+    Reset();
+    CheckInvariants(runner_.Form());
   }
 
  private:
@@ -234,9 +255,15 @@ class Session {
 
   void Pointer(const char* command, Input& in) {
     const qint64 x = in.Coordinate(), y = in.Coordinate();
-    const bool right = in.Byte() & 1;
+    const bool right = command[0] != 'm' && (in.Byte() & 1);
+    Pointer(command, right ? Qt::RightButton : Qt::LeftButton, x, y);
+  }
+
+  void Pointer(const char* command, Qt::MouseButton button, qint64 x, qint64 y) {
     Args args{Number(x), Number(y)};
-    if (command[0] != 'm') args.push_back(Word(right ? QStringLiteral("right") : "left"));
+    if (command[0] != 'm') {
+      args.push_back(Word(button == Qt::RightButton ? QStringLiteral("right") : "left"));
+    }
     TForm_Main& f = runner_.Form();
     const QPoint at(static_cast<int>(x), static_cast<int>(y));
     if (command[0] == 'p') {
@@ -257,6 +284,49 @@ class Session {
     if (command[0] == 'r') {
       gesture_.reset();
       if (held_ > 0) --held_;
+    }
+  }
+
+  // Back to the window as it started, the way a user gets there.
+  void Reset() {
+    dialogs_.answers.clear();
+    if (!runner_.Form().isVisible()) {
+      // 閉じる was clicked: the program starts again.
+      runner_.Start();
+      held_ = 0;
+    }
+    TForm_Main& f = runner_.Form();
+    while (held_ > 0) Pointer("release", Qt::LeftButton, -1000, -1000);
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) Pointer("release", b, -1000, -1000);
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == f.Edit_X || focus == f.Edit_Y) Do("key", {Word("Enter")});
+    if (!f.Is_Rig_Mode()) Do("click", {Word("Btn_Shikake_Or_Point")});
+    const Settings now = SettingsOf(f);
+    if (now.color != start_.color) Do("color", {Word(start_.color)});
+    if (now.line != start_.line || now.fill != start_.fill || now.eraser != start_.eraser ||
+        now.width != start_.width) {
+      // The map settings can be chosen only in map mode, each in the bank that enables it.
+      Do("click", {Word("Btn_Shikake_Or_Point")});
+      for (int n = 0; n < 20 && f.UpDown1->Position() != start_.width; ++n) {
+        Do("updown", {Word(f.UpDown1->Position() < start_.width ? "up" : "down"), Number(1)});
+      }
+      Do("item", {Word("R_Group1"), Number(1)});
+      Do("item", {Word("R_Group_line"), Number(start_.line)});
+      Do("item", {Word("R_Group2"), Number(start_.fill)});
+      Do("item", {Word("R_Group1"), Number(2)});
+      Do("click", {Word("S2_Btn9")});
+      Do("item", {Word("R_Group_Keshigomu"), Number(start_.eraser)});
+      Do("click", {Word("Btn_Shikake_Or_Point")});
+    }
+    Do("click", {Word("S_Btn_Default")});
+    Do("click", {Word("Button_Clear")});
+    QGuiApplication::clipboard()->clear();
+    dialogs_.shown.clear();
+    dialogs_.answers.clear();
+    dialogs_.unanswered.clear();
+    gesture_.reset();
+    if (!(SettingsOf(f) == start_) || !f.Is_Rig_Mode() || f.Buhin_Tag != 0) {
+      Fail("the window could not be put back as it started");
     }
   }
 
@@ -299,8 +369,7 @@ class Session {
         return Load(in);
       case kSave: {
         const bool cancel = in.Byte() & 1;
-        Do("answer", {cancel ? Word("cancel") : Arg{dir_ + "/saved.bmp", 0, true, true}});
-        return Do("click", {Word("Btn_File")});
+        return Answered("Btn_File", cancel ? std::nullopt : std::optional(dir_ + "/saved.bmp"));
       }
       case kPaste: {
         if (in.Byte() & 1) {
@@ -320,8 +389,7 @@ class Session {
   void Load(Input& in) {
     const std::uint8_t kind = in.Byte() % 4;
     if (kind == 3) {
-      Do("answer", {Word("cancel")});
-      return Do("click", {Word("Button4")});
+      return Answered("Button4", std::nullopt);
     }
     const QString path = dir_ + (kind == 1 ? "/load.jpg" : "/load.bmp");
     if (kind == 2) {
@@ -333,17 +401,26 @@ class Session {
     } else if (!Generated(in).save(path, kind == 1 ? "JPG" : "BMP")) {
       Fail("cannot write a picture to load");
     }
-    Do("answer", {Arg{path, 0, true, true}});
-    Do("click", {Word("Button4")});
+    Answered("Button4", path);
+  }
+
+  // A click on a button whose dialog takes `answer`; an answer no dialog took is dropped.
+  void Answered(const char* button, std::optional<QString> answer) {
+    dialogs_.QueueAnswer(std::move(answer));
+    Do("click", {Word(button)});
+    dialogs_.answers.clear();
   }
 
   ScenarioRunner runner_;
+  ScriptedDialogs dialogs_;
   QString dir_;
+  Settings start_;
   std::optional<Gesture> gesture_;
   int held_ = 0;
 };
 
 std::unique_ptr<QTemporaryDir> work_dir;
+Session* session = nullptr;
 
 }  // namespace
 
@@ -356,13 +433,13 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   new TApplication(*argc, *argv);
   work_dir = std::make_unique<QTemporaryDir>();
   if (!work_dir->isValid()) Fail("no temporary directory");
+  // One window for the whole run, never destroyed, like the application.
+  session = new Session(work_dir->path());
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  QGuiApplication::clipboard()->clear();
   Input in(data, size);
-  Session session(work_dir->path());
-  session.Run(in);
+  session->Run(in);
   return 0;
 }
