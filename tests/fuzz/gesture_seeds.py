@@ -109,10 +109,10 @@ SEEDS = {
     + type_text("仕掛け図") + key("Enter"),
     # Maps.
     "map_breakwaters": MAP + item("R_Group1", 0) + click("S2_Btn4") + updown(True, 3)
-    + drag([(100, 100), (200, 120), (300, 200), (300, 200)])
+    + drag([(100, 100), (450, 50), (60, 450), (300, 200), (300, 200)])
     + click("S2_Btn9") + drag([(400, 50), (380, 300), (380, 300)]),
     "map_lines": MAP + item("R_Group1", 1) + item("R_Group_line", 2) + click("S2_Btn7")
-    + item("R_Group2", 1) + color(5) + drag([(50, 50), (150, 120), (250, 300), (250, 300)])
+    + item("R_Group2", 1) + color(5) + drag([(50, 50), (450, 480), (250, 300), (250, 300)])
     + click("S2_Btn5") + drag([(300, 400), (350, 350), (450, 100)])
     + click("S2_Btn4") + drag([(20, 480), (60, 450), (90, 470)]) + click("Btn_Undo_2"),
     "map_parts": MAP + item("R_Group1", 2) + click("S2_Btn1") + press(120, 120)
