@@ -31,58 +31,18 @@ using namespace nabrilo;
 
 // The controls a click may go to, by the number an input gives; names the window lacks are
 // skipped. Loading and saving have actions of their own, which answer the dialog first.
-constexpr const char* kButtons[] = {"S_Btn_Default",
-                                    "SpeedButton13",
-                                    "SpeedButton14",
-                                    "S_Btn_V_Sarukan",
-                                    "S_Btn_H_Sarukan",
-                                    "S_Btn_V_Big_sarukan",
-                                    "S_Btn_H_big_Sarukan",
-                                    "S_Btn_Omori_Kotei",
-                                    "S_Btn_Omori_Yudou",
-                                    "SpeedButton9",
-                                    "SpeedButton10",
-                                    "S_Btn_H_M_Hari",
-                                    "S_Btn_V_M_Hari",
-                                    "S_Btn_H_B_Hari",
-                                    "S_Btn_V_B_Hari",
-                                    "SpeedButton1",
-                                    "SpeedButton2",
-                                    "SpeedButton3",
-                                    "SpeedButton4",
-                                    "SpeedButton15",
-                                    "SpeedButton16",
-                                    "SpeedButton17",
-                                    "SpeedButton18",
-                                    "SpeedButton19",
-                                    "SpeedButton20",
-                                    "SpeedButton21",
-                                    "SpeedButton22",
-                                    "SpeedButton23",
-                                    "SpeedButton24",
-                                    "SpeedButton25",
-                                    "SpeedButton26",
-                                    "SpeedButton27",
-                                    "SpeedButton28",
-                                    "SpeedButton29",
-                                    "SpeedButton30",
-                                    "S2_Btn0",
-                                    "S2_Btn1",
-                                    "S2_Btn2",
-                                    "S2_Btn3",
-                                    "S2_Btn4",
-                                    "S2_Btn5",
-                                    "S2_Btn6",
-                                    "S2_Btn7",
-                                    "S2_Btn8",
-                                    "S2_Btn9",
-                                    "Btn_Shikake_Or_Point",
-                                    "Button_Clear",
-                                    "Btn_Undo_1",
-                                    "Btn_Undo_2",
-                                    "Btn_Clip",
-                                    "Btn_ClipBord",
-                                    "Button1"};
+const QStringList kButtons =
+    QStringLiteral(
+        "S_Btn_Default SpeedButton13 SpeedButton14 S_Btn_V_Sarukan S_Btn_H_Sarukan "
+        "S_Btn_V_Big_sarukan S_Btn_H_big_Sarukan S_Btn_Omori_Kotei S_Btn_Omori_Yudou "
+        "SpeedButton9 SpeedButton10 S_Btn_H_M_Hari S_Btn_V_M_Hari S_Btn_H_B_Hari S_Btn_V_B_Hari "
+        "SpeedButton1 SpeedButton2 SpeedButton3 SpeedButton4 SpeedButton15 SpeedButton16 "
+        "SpeedButton17 SpeedButton18 SpeedButton19 SpeedButton20 SpeedButton21 SpeedButton22 "
+        "SpeedButton23 SpeedButton24 SpeedButton25 SpeedButton26 SpeedButton27 SpeedButton28 "
+        "SpeedButton29 SpeedButton30 S2_Btn0 S2_Btn1 S2_Btn2 S2_Btn3 S2_Btn4 S2_Btn5 S2_Btn6 "
+        "S2_Btn7 S2_Btn8 S2_Btn9 Btn_Shikake_Or_Point Button_Clear Btn_Undo_1 Btn_Undo_2 "
+        "Btn_Clip Btn_ClipBord Button1")
+        .split(QLatin1Char(' '));
 constexpr const char* kGroups[] = {"R_Group1", "R_Group_line", "R_Group2", "R_Group_Keshigomu"};
 constexpr const char* kKeys[] = {"Enter", "Escape", "Backspace", "Tab", "Space", "Delete",
                                  "Left",  "Right",  "Home",      "End", "A",     "0"};
@@ -115,7 +75,10 @@ class Input {
     --n_;
     return *p_++;
   }
-  std::uint16_t Word() { return static_cast<std::uint16_t>(Byte() | Byte() << 8); }
+  std::uint16_t Word() {
+    const std::uint8_t low = Byte();  // read first: the operands of | are not sequenced
+    return static_cast<std::uint16_t>(low | Byte() << 8);
+  }
   // A picture coordinate: mostly on and around the picture, sometimes anywhere in 16 bits, and
   // sometimes within a few pixels of the ends of the int range.
   qint64 Coordinate() {
@@ -343,7 +306,7 @@ class Session {
       case kRelease:
         return Pointer("release", in);
       case kClick:
-        return Do("click", {Word(kButtons[in.Byte() % std::size(kButtons)])});
+        return Do("click", {Word(kButtons[in.Byte() % kButtons.size()])});
       case kItem: {
         const char* group = kGroups[in.Byte() % std::size(kGroups)];
         return Do("item", {Word(group), Number(in.Byte() % 4)});
