@@ -2,6 +2,7 @@
 // free, vertical and horizontal lines drawn for good, and the erasers.
 #include "app/form_main.h"
 #include "interaction/rig_tools.h"
+#include "platform/arith.h"
 
 namespace nabrilo {
 
@@ -51,7 +52,7 @@ void TForm_Main::Image1MouseMove(QObject*, TShiftState, int X, int Y) {
         Eraser_Disc(Last_X, Last_Y, r);
         Canvas& canvas = Picture_Canvas();
         canvas.SetPenColor(kEraserRing);
-        canvas.Ellipse(X - r, Y - r, X + r, Y + r);
+        canvas.Ellipse(SatAdd(X, -r), SatAdd(Y, -r), SatAdd(X, r), SatAdd(Y, r));
         break;
       }
     }

@@ -4,6 +4,7 @@
 #include "app/form_main.h"
 #include "interaction/rig_tools.h"
 #include "interaction/stroke_geometry.h"
+#include "platform/arith.h"
 
 namespace nabrilo {
 
@@ -93,7 +94,7 @@ void TForm_Main::Eraser_Disc(int x, int y, int r) {
   canvas.SetBrushColor(clWhite);
   canvas.SetPenWidth(1);
   canvas.SetPenColor(clWhite);
-  canvas.Ellipse(x - r, y - r, x + r, y + r);
+  canvas.Ellipse(SatAdd(x, -r), SatAdd(y, -r), SatAdd(x, r), SatAdd(y, r));
 }
 
 }  // namespace nabrilo

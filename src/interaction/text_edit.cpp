@@ -1,7 +1,10 @@
 // Typing text onto the picture: a small field opens over the press point; Enter draws its text
 // there in the canvas's own font and closes it.
+#include <algorithm>
+
 #include "app/form_main.h"
 #include "interaction/input_method.h"
+#include "platform/arith.h"
 #include "platform/cursors.h"
 #include "platform/fonts.h"
 
@@ -14,10 +17,17 @@ constexpr TColor kFieldColor = clMoneyGreen;  // the colour of Panel_Image
 constexpr int kFieldDx = 6, kFieldDy = -4, kFieldWidth = 150, kFieldHeight = 15;
 // The typed characters stand two pixels below the field's top edge.
 constexpr int kTextDy = -8;
+
+// A press can be reported anywhere. The field stays where Qt's own geometry arithmetic cannot
+// overflow; no press on the picture comes near that bound.
+int Field_Pos(int press_pos, int offset) {
+  return std::clamp(SatAdd(press_pos, offset), -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
 }  // namespace
 
 void TForm_Main::Open_Text_Edit(TEdit* edit) {
-  edit->setGeometry(Start_X + kFieldDx, Start_Y + kFieldDy, kFieldWidth, kFieldHeight);
+  edit->setGeometry(Field_Pos(Start_X, kFieldDx), Field_Pos(Start_Y, kFieldDy), kFieldWidth,
+                    kFieldHeight);
   edit->setFont(UiFont(12));  // 9 points
   if (edit->parentWidget() != Panel_Image) {
     edit->setParent(Panel_Image);  // keeps the bounds, relative to the new parent
@@ -42,7 +52,7 @@ void TForm_Main::Edit_YKeyPress(QObject*, char16_t& Key) {
 void TForm_Main::Commit_Text(TEdit* edit, TSpeedButton* no_tool_button, char16_t& Key) {
   if (Key != kEnter) return;
   Key = 0;  // consumed: no line break, no beep
-  Picture_Canvas().TextOut(Start_X, Start_Y + kTextDy, edit->Text());
+  Picture_Canvas().TextOut(Start_X, SatAdd(Start_Y, kTextDy), edit->Text());
   edit->SetText(QString());
   edit->lower();
   edit->setGeometry(0, 0, 0, 0);

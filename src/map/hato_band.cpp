@@ -45,7 +45,7 @@ TPoint Inner_Vector(const TForm_Main& f, Inner inner) {
 }
 
 TPoint operator+(TPoint a, TPoint b) {
-  return {a.x + b.x, a.y + b.y};
+  return {SatAdd(a.x, b.x), SatAdd(a.y, b.y)};
 }
 
 // An outline as it stands on the picture: the axis end E, then E + H, S + H, E + K and S + K.
@@ -146,10 +146,10 @@ void TForm_Main::Hato_Fill(int tag, int start_x, int start_y, int x, int y) {
   // Open ends: the outline's end segments are wiped out in white with the current pen width.
   canvas.SetPenColor(clWhite);
   canvas.MoveTo(s.x, s.y);
-  canvas.LineTo(s.x + h.x, s.y + h.y);
+  canvas.LineTo((s + h).x, (s + h).y);
   if (style->ends == Ends::OpenAtBoth) {
     canvas.MoveTo(e.x, e.y);
-    canvas.LineTo(e.x + h.x, e.y + h.y);
+    canvas.LineTo((e + h).x, (e + h).y);
   }
   canvas.SetPenColor(clBlack);
 }

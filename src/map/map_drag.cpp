@@ -3,6 +3,7 @@
 // it; nothing of the picture is copied or repainted for a preview.
 #include "app/form_main.h"
 #include "map/map_tools.h"
+#include "platform/arith.h"
 
 namespace nabrilo {
 
@@ -49,7 +50,7 @@ void Eraser_Drag_Step(TForm_Main& f, int x, int y) {
   Canvas& canvas = f.Picture_Canvas();
   canvas.SetPenMode(pmNotXor);
   canvas.SetPenColor(clRed);
-  canvas.Ellipse(x - r, y - r, x + r, y + r);
+  canvas.Ellipse(SatAdd(x, -r), SatAdd(y, -r), SatAdd(x, r), SatAdd(y, r));
 }
 
 }  // namespace

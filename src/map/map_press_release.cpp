@@ -4,6 +4,7 @@
 #include "app/form_main.h"
 #include "map/map_stamps.h"
 #include "map/map_tools.h"
+#include "platform/arith.h"
 
 namespace nabrilo {
 
@@ -35,10 +36,10 @@ void Hato_Release(TForm_Main& f, int x, int y) {
 }
 
 void Draw_Cross(Canvas& canvas, int x, int y, int d) {
-  canvas.MoveTo(x - d, y - d);
-  canvas.LineTo(x + d, y + d);
-  canvas.MoveTo(x - d, y + d);
-  canvas.LineTo(x + d, y - d);
+  canvas.MoveTo(SatAdd(x, -d), SatAdd(y, -d));
+  canvas.LineTo(SatAdd(x, d), SatAdd(y, d));
+  canvas.MoveTo(SatAdd(x, -d), SatAdd(y, d));
+  canvas.LineTo(SatAdd(x, d), SatAdd(y, -d));
 }
 
 void Line_Release(TForm_Main& f, int x, int y) {

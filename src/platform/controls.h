@@ -19,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/application.h"
 #include "platform/bitmap.h"
 #include "platform/tcolor.h"
 
@@ -290,10 +291,17 @@ class TImage : public QWidget {
   bool center_ = false;
 };
 
-// Runs an event callback, then lets the picture views show what it drew.
+// Runs an event callback, then lets the picture views show what it drew. An error it raises
+// goes to the standard error box here: unwinding on through Qt's own frames would skip their
+// clean-up (the event copies and guards they hold would leak).
 template <typename Fn, typename... Args>
 void RunEvent(const Fn& handler, Args&&... args) {
-  if (handler) handler(std::forward<Args>(args)...);
+  if (handler) {
+    DeliverShowingErrors([&] {
+      handler(std::forward<Args>(args)...);
+      return true;
+    });
+  }
   TImage::FlushAll();
 }
 
