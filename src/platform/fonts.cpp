@@ -19,8 +19,7 @@ void UseIpaGothicOnly() {
   if (!QFileInfo::exists(QStringLiteral("%1/ipagp.ttf").arg(QLatin1String(kIpaGothicDir)))) {
     return;  // not installed: keep the system's fonts rather than show none
   }
-  const QByteArray xml = QByteArrayLiteral(
-                             "<?xml version=\"1.0\"?><fontconfig><dir>") +
+  const QByteArray xml = QByteArrayLiteral("<?xml version=\"1.0\"?><fontconfig><dir>") +
                          kIpaGothicDir +
                          QByteArrayLiteral(
                              "</dir><cachedir>/var/cache/fontconfig</cachedir>"
@@ -56,6 +55,8 @@ QFont UiFont(int pixel_height, bool bold, bool underline) {
   return f;
 }
 
-QFont CanvasFont() { return UiFont(12); }
+QFont CanvasFont() {
+  return UiFont(12);
+}
 
 }  // namespace nabrilo

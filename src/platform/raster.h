@@ -44,11 +44,11 @@ void PolygonFill(SpanSet& out, std::span<const Pt> points);
 // Outline and inside of the box figures; the corners may come in any order. `inside` may be null
 // when the figure is not filled.
 void RectangleShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2, int width);
-void RoundRectShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2,
-                    int corner_w, int corner_h, int width);
+void RoundRectShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2, int corner_w,
+                    int corner_h, int width);
 void ArcShape(SpanSet& outline, int x1, int y1, int x2, int y2, Pt start, Pt end, int width);
-void PieShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2, Pt start,
-              Pt end, int width);
+void PieShape(SpanSet& outline, SpanSet* inside, int x1, int y1, int x2, int y2, Pt start, Pt end,
+              int width);
 
 // The pixels of the pen's round dot, which is the ellipse filling a width × width box.
 void PenDot(SpanSet& out, Pt centre, int width);

@@ -6,17 +6,32 @@ namespace nabrilo {
 
 namespace {
 constexpr std::array<NamedColor, 20> kNamed{{
-    {"clBlack", clBlack},   {"clMaroon", clMaroon},         {"clGreen", clGreen},
-    {"clOlive", clOlive},   {"clNavy", clNavy},             {"clPurple", clPurple},
-    {"clTeal", clTeal},     {"clGray", clGray},             {"clSilver", clSilver},
-    {"clRed", clRed},       {"clLime", clLime},             {"clYellow", clYellow},
-    {"clBlue", clBlue},     {"clFuchsia", clFuchsia},       {"clAqua", clAqua},
-    {"clWhite", clWhite},   {"clMoneyGreen", clMoneyGreen}, {"clSkyBlue", clSkyBlue},
-    {"clCream", clCream},   {"clMedGray", clMedGray},
+    {"clBlack", clBlack},
+    {"clMaroon", clMaroon},
+    {"clGreen", clGreen},
+    {"clOlive", clOlive},
+    {"clNavy", clNavy},
+    {"clPurple", clPurple},
+    {"clTeal", clTeal},
+    {"clGray", clGray},
+    {"clSilver", clSilver},
+    {"clRed", clRed},
+    {"clLime", clLime},
+    {"clYellow", clYellow},
+    {"clBlue", clBlue},
+    {"clFuchsia", clFuchsia},
+    {"clAqua", clAqua},
+    {"clWhite", clWhite},
+    {"clMoneyGreen", clMoneyGreen},
+    {"clSkyBlue", clSkyBlue},
+    {"clCream", clCream},
+    {"clMedGray", clMedGray},
 }};
 }  // namespace
 
-std::span<const NamedColor> NamedColors() { return kNamed; }
+std::span<const NamedColor> NamedColors() {
+  return kNamed;
+}
 
 ColorText ColorToText(TColor c) {
   ColorText t;

@@ -3,11 +3,11 @@
 // conversion happens only where a pixel is written or read.
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
-#include <array>
 
 namespace nabrilo {
 

@@ -1,8 +1,8 @@
 // The embedded artwork format: a picture and its hot spot come back exactly, and anything that
 // is not a whole picture is refused rather than read past its end.
-#include <gtest/gtest.h>
-
 #include "platform/raw_picture.h"
+
+#include <gtest/gtest.h>
 
 namespace nabrilo {
 namespace {
