@@ -18,17 +18,17 @@ namespace {
 using test::CorpusPath;
 
 TEST(PictureKind, IsChosenFromTheUpperCasedFullPathInOrder) {
-  EXPECT_EQ(PictureKindOf("/home/u/photo.Jpeg"), PictureKind::Jpeg);
-  EXPECT_EQ(PictureKindOf("/home/u/photo.jpg"), PictureKind::Jpeg);
-  EXPECT_EQ(PictureKindOf("/home/u/PiCtUrE.bMp"), PictureKind::Bmp);
-  EXPECT_EQ(PictureKindOf("/home/u/picture.PNG"), PictureKind::Png);
-  EXPECT_EQ(PictureKindOf("/home/u/picture.gif"), PictureKind::None);
-  EXPECT_EQ(PictureKindOf("/home/u/drawing"), PictureKind::None);
-  EXPECT_EQ(PictureKindOf("/home/u/photo.png.jpg"), PictureKind::Jpeg);
+  EXPECT_EQ(PictureKindOf("drawings/photo.Jpeg"), PictureKind::Jpeg);
+  EXPECT_EQ(PictureKindOf("drawings/photo.jpg"), PictureKind::Jpeg);
+  EXPECT_EQ(PictureKindOf("drawings/PiCtUrE.bMp"), PictureKind::Bmp);
+  EXPECT_EQ(PictureKindOf("drawings/picture.PNG"), PictureKind::Png);
+  EXPECT_EQ(PictureKindOf("drawings/picture.gif"), PictureKind::None);
+  EXPECT_EQ(PictureKindOf("drawings/drawing"), PictureKind::None);
+  EXPECT_EQ(PictureKindOf("drawings/photo.png.jpg"), PictureKind::Jpeg);
   // Anywhere in the path, and ".BMP" before ".JPG".
-  EXPECT_EQ(PictureKindOf("/home/u/old.bmp.files/photo.jpg"), PictureKind::Bmp);
-  EXPECT_EQ(PictureKindOf("/home/u/x.jpg.d/picture"), PictureKind::Jpeg);
-  EXPECT_EQ(PictureKindOf("/home/u/釣り 仕掛け.JPEG"), PictureKind::Jpeg);
+  EXPECT_EQ(PictureKindOf("drawings/old.bmp.files/photo.jpg"), PictureKind::Bmp);
+  EXPECT_EQ(PictureKindOf("drawings/x.jpg.d/picture"), PictureKind::Jpeg);
+  EXPECT_EQ(PictureKindOf("drawings/釣り 仕掛け.JPEG"), PictureKind::Jpeg);
 }
 
 // Pixels whose channels differ by more than `tolerance`.
