@@ -130,7 +130,14 @@ class TSpeedButton : public QToolButton {
   int group_index_ = 0;
   QString caption_;
   QImage glyph_;
+  // The glyph as painted, and its greyed form made the first time it is needed. Held here, not
+  // in a QIcon: every icon's pixmaps are also filed in Qt's global pixmap cache, which grew with
+  // every glyph change (each bank or mode switch sets nine).
+  QPixmap shown_;
+  QPixmap shown_disabled_;
   TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
+
+  const QPixmap& Shown_Glyph();
 };
 
 // A framed group of radio buttons in columns. The click is raised whenever the item index

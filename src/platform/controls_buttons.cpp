@@ -1,11 +1,14 @@
 // The choosing controls: speed buttons, radio groups, the up-down spinner and the colour box.
 #include <qdrawutil.h>
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
 
 #include "platform/controls.h"
 
@@ -60,13 +63,21 @@ void TSpeedButton::SetCaption(const QString& caption) {
 
 void TSpeedButton::SetGlyph(const QImage& glyph) {
   glyph_ = glyph;
-  if (glyph.isNull()) {
-    setIcon(QIcon());
-  } else {
-    setIcon(QIcon(QPixmap::fromImage(ShownGlyph(glyph))));
-    setIconSize(glyph.size());
-  }
+  shown_ = glyph.isNull() ? QPixmap() : QPixmap::fromImage(ShownGlyph(glyph));
+  shown_disabled_ = QPixmap();
+  if (!glyph.isNull()) setIconSize(glyph.size());
   update();
+}
+
+// Greyed as Qt greys an icon's pixmap for a disabled button.
+const QPixmap& TSpeedButton::Shown_Glyph() {
+  if (isEnabled() || shown_.isNull()) return shown_;
+  if (shown_disabled_.isNull()) {
+    QStyleOption option(0);
+    option.palette = QGuiApplication::palette();
+    shown_disabled_ = QApplication::style()->generatedIconPixmap(QIcon::Disabled, shown_, &option);
+  }
+  return shown_disabled_;
 }
 
 void TSpeedButton::SetLayout(TButtonLayout layout) {
@@ -85,9 +96,7 @@ void TSpeedButton::paintEvent(QPaintEvent*) {
   const bool down = isDown() || isChecked();
   const QBrush face = palette().brush(down && !isDown() ? QPalette::Midlight : QPalette::Button);
   qDrawShadePanel(&painter, rect(), palette(), down, 1, &face);
-  const QPixmap glyph =
-      icon().isNull() ? QPixmap()
-                      : icon().pixmap(glyph_.size(), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+  const QPixmap& glyph = Shown_Glyph();
   const QString shown = text();
   const QSize text_size = shown.isEmpty() ? QSize() : fontMetrics().size(0, shown);
   const bool top = layout_ == TButtonLayout::blGlyphTop;
