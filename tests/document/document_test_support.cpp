@@ -1,11 +1,15 @@
 #include "document/document_test_support.h"
 
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+
+#include "app/form_main.h"
+#include "support/picture_compare.h"
 
 namespace nabrilo::test {
 
@@ -33,6 +37,15 @@ QImage CorpusPattern1Bit() {
 
 QRgb CorpusJpegBlock(int bx, int by) {
   return kColours[(bx + 2 * by) % 4];
+}
+
+void ExpectCorpusPatternLoaded(const TForm_Main& form) {
+  const PictureDiff diff = ComparePictures(CorpusPattern(), form.Image1->Picture().Image());
+  EXPECT_TRUE(diff.same_size && diff.differing == 0) << diff.Describe();
+  EXPECT_TRUE(form.Image1->AutoSize());
+  EXPECT_EQ(form.Image1->size(), QSize(23, 13));
+  EXPECT_EQ(form.Outer_Size(), QSize(720, 605));
+  EXPECT_EQ(form.Label_Size->Caption(), "BitMapのサイズ　23 * 13");
 }
 
 QString CorpusPath(const QString& name) {

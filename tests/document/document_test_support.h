@@ -8,6 +8,10 @@
 #include <QString>
 #include <functional>
 
+namespace nabrilo {
+class TForm_Main;
+}
+
 namespace nabrilo::test {
 
 // The pattern every BMP in corpus/ shows (make_corpus.py draws it byte by byte): 23 × 13 in
@@ -16,6 +20,10 @@ QImage CorpusPattern();
 QImage CorpusPattern1Bit();
 // The colour the JPEGs in corpus/ show in the 16 × 16 block at (bx, by).
 QRgb CorpusJpegBlock(int bx, int by);
+
+// The window as after loading a corpus BMP: the pattern shown at its size, the window sized to
+// it (never below its smallest size) and the size label.
+void ExpectCorpusPatternLoaded(const TForm_Main& form);
 
 QString CorpusPath(const QString& name);
 QByteArray ReadFileBytes(const QString& path);

@@ -19,14 +19,6 @@ namespace {
 class OpenFromOutsideTest : public FormTest {
  protected:
   QImage Picture() const { return form->Image1->Picture().Image().copy(); }
-  void ExpectCorpusPatternLoaded() {
-    const PictureDiff diff = ComparePictures(test::CorpusPattern(), Picture());
-    EXPECT_TRUE(diff.same_size && diff.differing == 0) << diff.Describe();
-    EXPECT_TRUE(form->Image1->AutoSize());
-    EXPECT_EQ(form->Image1->size(), QSize(23, 13));
-    EXPECT_EQ(form->Outer_Size(), QSize(720, 605));
-    EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　23 * 13");
-  }
   void ExpectStartPicture() {
     EXPECT_EQ(Picture(), WhitePicture(500, 500));
     EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");
@@ -61,7 +53,7 @@ TEST_F(OpenFromOutsideTest, AFileGivenAtStartLoadsAsTheLoadButtonLoadsIt) {
   form->Open_At_Start(test::CorpusPath("bmp_rle8.bmp"));
   EXPECT_EQ(Picture().size(), QSize(500, 500));  // not before the window is ready
   QCoreApplication::processEvents();
-  ExpectCorpusPatternLoaded();
+  test::ExpectCorpusPatternLoaded(*form);
   EXPECT_FALSE(form->Btn_Undo_1->isEnabled());
   EXPECT_TRUE(dialogs.shown.empty());
 
@@ -104,7 +96,7 @@ TEST_F(OpenFromOutsideTest, DroppingOnePictureFileLoadsItAndDroppedImageDataIsPa
   ExpectDrag(file, true);
   form->Set_Outer_Size(1000, 800);
   EXPECT_TRUE(Drop(file));
-  ExpectCorpusPatternLoaded();
+  test::ExpectCorpusPatternLoaded(*form);
   EXPECT_TRUE(dialogs.shown.empty());
 
   // An image object from another program, then a browser's drag: a web address with the image.

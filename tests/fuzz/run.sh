@@ -16,24 +16,21 @@ cmake --build "$build" --target fuzz_gestures
 
 mkdir -p "$build/fuzz-crashes"
 status=0
-for kind in bmp jpeg png; do
-  corpus="$build/fuzz-corpus/$kind"
+# run TARGET SEEDS SECONDS [libFuzzer options...]: new finds go to the build's corpus, crashes to
+# fuzz-crashes.
+run() {
+  local target=$1 seeds=$2 time=$3
+  shift 3
+  local corpus="$build/fuzz-corpus/$seeds"
   mkdir -p "$corpus"
-  echo "fuzz: $kind for ${seconds}s"
+  echo "fuzz: $seeds for ${time}s"
   ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
-    "$build/tests/fuzz/fuzz_${kind}_load" -max_total_time="$seconds" -timeout=10 \
-      -rss_limit_mb=2048 -print_final_stats=1 \
-      -artifact_prefix="$build/fuzz-crashes/$kind-" "$corpus" "$here/seeds/$kind" || status=1
+    "$build/tests/fuzz/$target" -max_total_time="$time" -rss_limit_mb=2048 -print_final_stats=1 \
+      -artifact_prefix="$build/fuzz-crashes/$seeds-" "$@" "$corpus" "$here/seeds/$seeds" || status=1
+}
+for kind in bmp jpeg png; do
+  run "fuzz_${kind}_load" "$kind" "$seconds" -timeout=10
 done
-
-gesture_seconds=${NABRILO_GESTURE_SECONDS:-60}
-corpus="$build/fuzz-corpus/gestures"
-mkdir -p "$corpus"
-echo "fuzz: gestures for ${gesture_seconds}s"
-ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
-UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
-  "$build/tests/fuzz/fuzz_gestures" -max_total_time="$gesture_seconds" -timeout=20 \
-    -max_len=1024 -rss_limit_mb=2048 -print_final_stats=1 \
-    -artifact_prefix="$build/fuzz-crashes/gestures-" "$corpus" "$here/seeds/gestures" || status=1
+run fuzz_gestures gestures "${NABRILO_GESTURE_SECONDS:-60}" -timeout=20 -max_len=1024
 exit $status
