@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QMimeData>
 
+#include "document/bmp_read.h"
 #include "document/png_file.h"
 #include "platform/picture_reader_limit.h"
 #include "platform/user_dialogs.h"
@@ -37,6 +38,17 @@ QImage ToRgb32(const QImage& image) {
 // from the header, and only a picture within the limits is decoded.
 std::optional<QImage> DecodeOffered(const QMimeData& mime, const PictureLimits& limits,
                                     bool* offered) {
+  // A BMP goes through our own reader, so that it shows the colours it shows from a file; one
+  // that reader refuses takes the general road below, with its messages.
+  for (const QString& name : {QStringLiteral("image/bmp"), QStringLiteral("image/x-bmp")}) {
+    if (!mime.hasFormat(name)) continue;
+    const QByteArray bytes = mime.data(name);
+    if (!CheckBmpHeader(bytes, limits)) continue;
+    QImage image = DecodeBmp(bytes, limits);
+    if (image.isNull()) continue;
+    *offered = true;
+    return image;
+  }
   for (const QByteArray& type : QImageReader::supportedMimeTypes()) {
     const QString name = QString::fromLatin1(type);
     if (!mime.hasFormat(name)) continue;

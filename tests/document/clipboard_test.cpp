@@ -59,6 +59,14 @@ TEST(Clipboard, ImagesOtherProgramsOfferAreDecoded) {
   pasted = PastePictureFromClipboard();
   ASSERT_TRUE(pasted);
   EXPECT_EQ(pasted->pixel(3, 3), qRgb(255, 255, 255));
+  // A BMP shows the colours it shows when loaded from a file.
+  Offer(QStringLiteral("image/bmp"),
+        test::ReadFileBytes(test::CorpusPath("bmp_16bit_565_levels.bmp")));
+  pasted = PastePictureFromClipboard();
+  ASSERT_TRUE(pasted);
+  const PictureDiff levels =
+      ComparePictures(QImage(test::CorpusPath("bmp_16bit_565_levels_expected.png")), *pasted);
+  EXPECT_TRUE(levels.same_size && levels.differing == 0) << levels.Describe();
   // Offered but unreadable: an error, not "no picture".
   Offer(QStringLiteral("image/png"), QByteArray("\x89PNG broken", 11));
   EXPECT_THROW(PastePictureFromClipboard(), AppError);
