@@ -25,4 +25,4 @@ if ! clang-format --dry-run --Werror "${changed[@]}"; then
   echo "format: run clang-format -i on the files above" >&2
   exit 1
 fi
-echo "format: ${#changed[@]} changed C++ files as .clang-format wants them"
+echo "format: ${#changed[@]} C++ files checked, all as .clang-format wants them"
