@@ -217,10 +217,6 @@ class TForm_Main : public QWidget {
   void Edit_YKeyPress(QObject* Sender, char16_t& Key);
   void Commit_Text(TEdit* edit, TSpeedButton* no_tool_button, char16_t& Key);
 
-  // ---- Rig-diagram parts: tackle-part stamps, rods and reels (rig/) ----
-  // Drawn on a Canvas without the window (rig/rig_parts.h), from the rows of
-  // interaction/rig_tools.h.
-
   // ---- Map drawing: breakwater bands, the drag step, map symbol stamps (map/) ----
   void Calc_Haba(int start_x, int start_y, int end_x, int end_y, int width);
   void Hato_Erase_Preview(int tag);
@@ -233,7 +229,6 @@ class TForm_Main : public QWidget {
 
   // ---- Picture document: undo snapshots, clear, clipboard, files (document/) ----
   void Take_Snapshot();
-  void Save_Snap_Now();
   void Btn_Undo_1Click(QObject* Sender);  // Undo_Picture, bound to both undo buttons
   void Button_ClearClick(QObject* Sender);
   void Btn_ClipClick(QObject* Sender);

@@ -6,10 +6,6 @@
 
 namespace nabrilo {
 
-void TForm_Main::Save_Snap_Now() {
-  SaveSnapshot(Image1->Picture().Image(), &Snap_Now);
-}
-
 void TForm_Main::Take_Snapshot() {
   const bool first = Undo_State == kUndoEmpty;
   if (first) Undo_State = kUndoFirst;

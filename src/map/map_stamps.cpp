@@ -119,10 +119,6 @@ stamp::Table MapStampTable(int tag) {
   return s ? s->ops : stamp::Table();
 }
 
-stamp::Table SandDotTable() {
-  return kStamp_Suna_Ten;
-}
-
 QRect MapStampExtent(int tag) {
   return TaggedStampExtent(kMapStamps, tag);
 }

@@ -21,9 +21,8 @@ void DrawSandDot(Canvas& canvas, int x, int y);
 // one pixel further). Empty for tags that stamp no symbol.
 QRect MapStampExtent(int tag);
 
-// The operations behind DrawMapStamp and DrawSandDot, for running them on a stand-in canvas that
-// records the calls (stamp::RunTable). Empty for tags that stamp no symbol.
+// The operations behind DrawMapStamp, for running them on a stand-in canvas that records the
+// calls (stamp::RunTable). Empty for tags that stamp no symbol.
 stamp::Table MapStampTable(int tag);
-stamp::Table SandDotTable();
 
 }  // namespace nabrilo

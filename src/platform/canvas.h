@@ -85,7 +85,6 @@ class Canvas {
 
   // The rectangle touched since the last call (clipped to the bitmap), and forget it.
   QRect TakeDirty();
-  const QRect& Dirty() const { return dirty_; }
 
   int Width() const { return image_->width(); }
   int Height() const { return image_->height(); }

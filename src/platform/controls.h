@@ -109,7 +109,6 @@ class TSpeedButton : public QToolButton {
   int Tag() const { return tag_; }
   void SetTag(int tag) { tag_ = tag; }
   void SetGroupIndex(int group_index);
-  int GroupIndex() const { return group_index_; }
   // The caption may break into lines with a carriage return.
   QString Caption() const { return caption_; }
   void SetCaption(const QString& caption);
@@ -127,7 +126,6 @@ class TSpeedButton : public QToolButton {
 
  private:
   int tag_ = 0;
-  int group_index_ = 0;
   QString caption_;
   QImage glyph_;
   // The glyph as painted, and its greyed form made the first time it is needed. Held here, not
@@ -188,9 +186,6 @@ class TUpDown : public QWidget {
   void SetIncrement(int increment) { increment_ = increment; }
   void SetPosition(int position);
   int Position() const { return position_; }
-  int Min() const { return min_; }
-  int Max() const { return max_; }
-  int Increment() const { return increment_; }
   // One step up or down, stopping at the limits (no wrap-around).
   void StepUp() { SetPosition(position_ + increment_); }
   void StepDown() { SetPosition(position_ - increment_); }
@@ -228,8 +223,6 @@ class TBevel : public QFrame {
 class TImageList {
  public:
   TImageList(int width, int height) : width_(width), height_(height) {}
-  int Width() const { return width_; }
-  int Height() const { return height_; }
   int Count() const { return static_cast<int>(images_.size()); }
   void Add(const QImage& image);
   // Picture `index` as a bitmap of the list's size; empty when there is no such picture.
@@ -272,7 +265,6 @@ class TImage : public QWidget {
   void Clear() { SetPicture(Bitmap()); }
   bool AutoSize() const { return auto_size_; }
   void SetAutoSize(bool on);
-  bool Center() const { return center_; }
   void SetCenter(bool on);
   // Schedules a repaint of what the canvas drew since the last call.
   void Flush();

@@ -39,7 +39,6 @@ TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent) {
 }
 
 void TSpeedButton::SetGroupIndex(int group_index) {
-  group_index_ = group_index;
   setCheckable(group_index > 0);
   if (group_index <= 0 || !parentWidget()) return;
   // One exclusive group per group index among the buttons of the same parent.

@@ -128,10 +128,6 @@ void SpanSet::Subtract(const SpanSet& other) {
   spans_ = Combine(spans_, other.spans_, [](bool a, bool b) { return a && !b; });
 }
 
-void SpanSet::Xor(const SpanSet& other) {
-  spans_ = Combine(spans_, other.spans_, [](bool a, bool b) { return a != b; });
-}
-
 QRect SpanSet::Bounds() const {
   if (spans_.empty()) return {};
   int x0 = spans_.front().x0, x1 = spans_.front().x1;
@@ -140,15 +136,6 @@ QRect SpanSet::Bounds() const {
     x1 = std::max(x1, s.x1);
   }
   return QRect(QPoint(x0, spans_.front().y), QPoint(x1 - 1, spans_.back().y));
-}
-
-bool SpanSet::Contains(int x, int y) const {
-  auto it = std::lower_bound(spans_.begin(), spans_.end(), y,
-                             [](const Span& s, int yy) { return s.y < yy; });
-  for (; it != spans_.end() && it->y == y; ++it) {
-    if (x >= it->x0 && x < it->x1) return true;
-  }
-  return false;
 }
 
 }  // namespace nabrilo

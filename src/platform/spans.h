@@ -33,13 +33,10 @@ class SpanSet {
   void Normalise();
   // Removes the pixels of `other` (both normalised) from this set.
   void Subtract(const SpanSet& other);
-  // Keeps only the pixels that are in exactly one of the two sets (both normalised).
-  void Xor(const SpanSet& other);
 
   bool empty() const { return spans_.empty(); }
   const std::vector<Span>& spans() const { return spans_; }
   QRect Bounds() const;               // of a normalised set
-  bool Contains(int x, int y) const;  // of a normalised set; for tests and tools
 
  private:
   void NormaliseParity();
