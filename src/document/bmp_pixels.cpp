@@ -83,13 +83,13 @@ class MaskedWidener {
 // picture, and the data must reach its end-of-bitmap mark. `put(x, y, index)` receives each
 // pixel the data gives, y counted from the bottom row.
 template <typename Put>
-bool WalkRle(const uchar* p, qint64 size, qint64 width, qint64 height, bool four_bits, Put put) {
+Refusal WalkRle(const uchar* p, qint64 size, qint64 width, qint64 height, bool four_bits, Put put) {
   qint64 x = 0, y = 0, i = 0;
   while (i + 1 < size) {
     const int count = p[i], code = p[i + 1];
     i += 2;
     if (count > 0) {  // a run of `count` pixels, alternating two indices in RLE4
-      if (x + count > width || y >= height) return false;
+      if (x + count > width || y >= height) return Refusal::BadRle;
       for (int k = 0; k < count; ++k) {
         put(x + k, y, four_bits ? (k % 2 ? code & 15 : code >> 4) : code);
       }
@@ -99,31 +99,32 @@ bool WalkRle(const uchar* p, qint64 size, qint64 width, qint64 height, bool four
     switch (code) {
       case 0:  // end of line
         x = 0;
-        if (++y > height) return false;
+        if (++y > height) return Refusal::BadRle;
         break;
       case 1:  // end of bitmap
-        return true;
+        return Refusal::None;
       case 2:  // jump
-        if (i + 1 >= size) return false;
+        if (i + 1 >= size) return Refusal::Truncated;
         x += p[i];
         y += p[i + 1];
         i += 2;
-        if (x > width || y >= height) return false;
+        if (x > width || y >= height) return Refusal::BadRle;
         break;
       default: {  // `code` literal pixels, padded to a 16-bit boundary
         const qint64 bytes = four_bits ? (code + 1) / 2 : code;
-        if (x + code > width || y >= height || i + bytes > size) return false;
+        if (x + code > width || y >= height) return Refusal::BadRle;
+        if (i + bytes > size) return Refusal::Truncated;
         for (int k = 0; k < code; ++k) {
           const int byte = four_bits ? p[i + k / 2] : p[i + k];
           put(x + k, y, four_bits ? (k % 2 ? byte & 15 : byte >> 4) : byte);
         }
         x += code;
         i += bytes + (bytes & 1);
-        if (i > size) return false;
+        if (i > size) return Refusal::Truncated;
       }
     }
   }
-  return false;
+  return Refusal::Truncated;  // no end-of-bitmap mark
 }
 
 }  // namespace
@@ -143,15 +144,15 @@ bool ChannelsFromMasks(quint32 red, quint32 green, quint32 blue, int bits,
   return true;
 }
 
-QImage DecodeBmpRows(const BmpLayout& l, const BmpRowReader& read) {
+Decoded DecodeBmpRows(const BmpLayout& l, const BmpRowReader& read) {
   QImage image = FreshPicture(static_cast<int>(l.width), static_cast<int>(l.height));
-  if (image.isNull()) return {};
+  if (image.isNull()) return Decoded::Refused(Refusal::NoMemory);
   const qint64 stride = (l.width * l.bits + 31) / 32 * 4;
   std::optional<MaskedWidener> masked;
   if (l.bits == 16 || l.bits == 32) masked.emplace(l);
   for (qint64 r = 0; r < l.height; ++r) {
     uchar* row = image.scanLine(static_cast<int>(l.top_down ? r : l.height - 1 - r));
-    if (!read(row, stride)) return {};
+    if (!read(row, stride)) return Decoded::Refused(Refusal::Truncated);
     if (l.bits <= 8) {
       WidenPalette(row, l.width, l.bits, l.palette);
     } else if (l.bits == 24) {
@@ -160,24 +161,25 @@ QImage DecodeBmpRows(const BmpLayout& l, const BmpRowReader& read) {
       (*masked)(row, l.width);
     }
   }
-  return image;
+  return Decoded::Picture(image);
 }
 
-bool RleFits(const uchar* data, qint64 size, qint64 width, qint64 height, bool four_bits) {
+Refusal CheckRle(const uchar* data, qint64 size, qint64 width, qint64 height, bool four_bits) {
   return WalkRle(data, size, width, height, four_bits, [](qint64, qint64, int) {});
 }
 
-QImage DecodeBmpRle(const BmpLayout& l, const uchar* data, qint64 size) {
+Decoded DecodeBmpRle(const BmpLayout& l, const uchar* data, qint64 size) {
   QImage image = FreshPicture(static_cast<int>(l.width), static_cast<int>(l.height));
-  if (image.isNull()) return {};
+  if (image.isNull()) return Decoded::Refused(Refusal::NoMemory);
   image.fill(l.palette[0]);
   const qint64 bottom = l.height - 1;
-  const bool fits =
+  const Refusal refusal =
       WalkRle(data, size, l.width, l.height, l.bits == 4, [&](qint64 x, qint64 y, int index) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(bottom - y)));
         row[x] = l.palette[index];
       });
-  return fits ? image : QImage();
+  if (refusal != Refusal::None) return Decoded::Refused(refusal);
+  return Decoded::Picture(image);
 }
 
 }  // namespace nabrilo

@@ -8,6 +8,8 @@
 #include <array>
 #include <functional>
 
+#include "document/picture_refusal.h"
+
 namespace nabrilo {
 
 // A colour channel of a 16- or 32-bit pixel: where it sits and how many bits it has.
@@ -35,16 +37,15 @@ bool ChannelsFromMasks(quint32 red, quint32 green, quint32 blue, int bits,
 // the pixel data to dst and is false when they are not there.
 using BmpRowReader = std::function<bool(uchar* dst, qint64 n)>;
 
-// Rows of uncompressed data into a new picture; a null image when the data runs short or the
+// Rows of uncompressed data into a new picture; refused when the data runs short or the
 // picture's memory cannot be had.
-QImage DecodeBmpRows(const BmpLayout& layout, const BmpRowReader& read);
+Decoded DecodeBmpRows(const BmpLayout& layout, const BmpRowReader& read);
 
-// Whether RLE data of `size` bytes stays inside a width × height picture and reaches its
-// end-of-bitmap mark.
-bool RleFits(const uchar* data, qint64 size, qint64 width, qint64 height, bool four_bits);
+// Whether RLE data of `size` bytes stays inside a width × height picture (else BadRle) and
+// reaches its end-of-bitmap mark (else Truncated): Refusal::None when it does both.
+Refusal CheckRle(const uchar* data, qint64 size, qint64 width, qint64 height, bool four_bits);
 
-// RLE data (already found to fit) into a new picture. Pixels the data skips take palette
-// colour 0.
-QImage DecodeBmpRle(const BmpLayout& layout, const uchar* data, qint64 size);
+// RLE data (already checked) into a new picture. Pixels the data skips take palette colour 0.
+Decoded DecodeBmpRle(const BmpLayout& layout, const uchar* data, qint64 size);
 
 }  // namespace nabrilo

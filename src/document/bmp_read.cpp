@@ -67,15 +67,21 @@ bool ReadChannels(const uchar* info, const BmpHeader& h, std::array<BmpChannel, 
                            channels);
 }
 
+CheckedBmpHeader Refused(Refusal why) {
+  return {{}, why};
+}
+
 // `p` holds the first `available` bytes of a file of `file_size` bytes. Every field and table
 // read must lie within `available`; RLE data is walked, so it needs the whole file.
-std::optional<BmpHeader> ParseHeader(const uchar* p, qint64 available, qint64 file_size,
-                                     const PictureLimits& limits) {
-  if (available < kFileHeader + 12 || p[0] != 'B' || p[1] != 'M') return std::nullopt;
+CheckedBmpHeader ParseHeader(const uchar* p, qint64 available, qint64 file_size,
+                             const PictureLimits& limits) {
+  if (available >= 2 && (p[0] != 'B' || p[1] != 'M')) return Refused(Refusal::NotThisKind);
+  if (available < kFileHeader + 4) return Refused(Refusal::Truncated);
   const qint64 offset = Get32(p + 10);
   const quint32 info_size = Get32(p + 14);
   const InfoKind kind = KindOfInfo(info_size);
-  if (kind == InfoKind::None || available < kFileHeader + info_size) return std::nullopt;
+  if (kind == InfoKind::None) return Refused(Refusal::UnknownHeader);
+  if (available < kFileHeader + info_size) return Refused(Refusal::Truncated);
   const uchar* info = p + kFileHeader;
   BmpHeader h;
   BmpLayout& l = h.layout;
@@ -101,38 +107,47 @@ std::optional<BmpHeader> ParseHeader(const uchar* p, qint64 available, qint64 fi
     l.height = -l.height;
   }
   l.rle = h.compression == kRle8 || h.compression == kRle4;
-  if (planes != 1 || !KnownLayout(l.bits, h.compression, kind)) return std::nullopt;
-  if (l.top_down && l.rle) return std::nullopt;
-  if (!WithinPictureLimits(l.width, l.height, limits)) return std::nullopt;
+  if (planes != 1 || !KnownLayout(l.bits, h.compression, kind)) {
+    return Refused(Refusal::Unsupported);
+  }
+  if (l.top_down && l.rle) return Refused(Refusal::Unsupported);
+  if (l.width <= 0 || l.height <= 0) return Refused(Refusal::BadSize);
+  if (!WithinPictureLimits(l.width, l.height, limits)) return Refused(Refusal::TooLarge);
+  const qint64 depth_colours = l.bits <= 8 ? qint64{1} << l.bits : 0;
   qint64 colours = 0;
-  if (l.bits <= 8) colours = colours_used ? colours_used : (qint64{1} << l.bits);
+  if (l.bits <= 8) colours = colours_used ? colours_used : depth_colours;
   const qint64 headers_end = kFileHeader + info_size + masks + colours * entry_size;
-  if (headers_end > file_size || kFileHeader + info_size + masks > available) return std::nullopt;
+  // A table of more colours than the depth can use is allowed when the file holds it; when it
+  // also runs over where the header puts the pixels, it is why the file comes up short.
+  const Refusal short_file = colours > depth_colours && headers_end > offset
+                                 ? Refusal::BadPaletteSize
+                                 : Refusal::Truncated;
+  if (headers_end > file_size) return Refused(short_file);
+  if (kFileHeader + info_size + masks > available) return Refused(Refusal::Truncated);
   if (l.bits == 16 || l.bits == 32) {
-    if (!ReadChannels(info, h, &l.channels)) return std::nullopt;
+    if (!ReadChannels(info, h, &l.channels)) return Refused(Refusal::BadBitFields);
   }
   // A longer table than the depth needs is allowed; pixels can only reach its first entries.
-  const qint64 entries = std::min(colours, l.bits <= 8 ? qint64{1} << l.bits : 0);
+  const qint64 entries = std::min(colours, depth_colours);
   const qint64 table = kFileHeader + info_size + masks;
-  if (table + entries * entry_size > available) return std::nullopt;
+  if (table + entries * entry_size > available) return Refused(Refusal::Truncated);
   l.palette.fill(0xFF000000u);
   for (qint64 i = 0; i < entries; ++i) {
     const uchar* e = p + table + i * entry_size;
     l.palette[i] = qRgb(e[2], e[1], e[0]);
   }
   h.data_start = std::max(offset, headers_end);
-  if (h.data_start > file_size) return std::nullopt;
+  if (h.data_start > file_size) return Refused(Refusal::Truncated);
   if (l.rle) {
-    if (available < file_size) return std::nullopt;
-    if (!RleFits(p + h.data_start, file_size - h.data_start, l.width, l.height,
-                 h.compression == kRle4)) {
-      return std::nullopt;
-    }
+    if (available < file_size) return Refused(Refusal::Truncated);
+    const Refusal rle = CheckRle(p + h.data_start, file_size - h.data_start, l.width, l.height,
+                                 h.compression == kRle4);
+    if (rle != Refusal::None) return Refused(rle);
   } else {
     const qint64 stride = (l.width * l.bits + 31) / 32 * 4;
-    if (h.data_start + stride * l.height > file_size) return std::nullopt;
+    if (h.data_start + stride * l.height > file_size) return Refused(short_file);
   }
-  return h;
+  return {h, Refusal::None};
 }
 
 // The size of a snapshot we wrote ourselves (EncodeBmp's exact layout), if it is one.
@@ -157,21 +172,22 @@ void CopyRowsBottomUp(const char* pixels, int w, int h, QImage* image) {
 
 }  // namespace
 
-std::optional<BmpHeader> CheckBmpHeader(const QByteArray& bytes, const PictureLimits& limits) {
+CheckedBmpHeader CheckBmpHeader(const QByteArray& bytes, const PictureLimits& limits) {
   const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
   return ParseHeader(p, bytes.size(), bytes.size(), limits);
 }
 
-QImage DecodeBmp(const QByteArray& bytes, const PictureLimits& limits) {
-  const std::optional<BmpHeader> header = CheckBmpHeader(bytes, limits);
-  if (!header) return {};
+Decoded DecodeBmp(const QByteArray& bytes, const PictureLimits& limits) {
+  const CheckedBmpHeader checked = CheckBmpHeader(bytes, limits);
+  if (checked.refusal != Refusal::None) return Decoded::Refused(checked.refusal);
+  const BmpHeader& header = checked.header;
   const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
   const qint64 size = bytes.size();
-  if (header->layout.rle) {
-    return DecodeBmpRle(header->layout, p + header->data_start, size - header->data_start);
+  if (header.layout.rle) {
+    return DecodeBmpRle(header.layout, p + header.data_start, size - header.data_start);
   }
-  qint64 at = header->data_start;
-  return DecodeBmpRows(header->layout, [&](uchar* dst, qint64 n) {
+  qint64 at = header.data_start;
+  return DecodeBmpRows(header.layout, [&](uchar* dst, qint64 n) {
     if (at + n > size) return false;
     std::memcpy(dst, p + at, static_cast<size_t>(n));
     at += n;
@@ -181,17 +197,17 @@ QImage DecodeBmp(const QByteArray& bytes, const PictureLimits& limits) {
 
 // The first read holds the headers and the colour table of any file we are likely to meet; when
 // it does not (or for RLE data, which is walked whole), the rest is read and decoded whole.
-QImage ReadBmp(QIODevice* file, qint64 file_size, const PictureLimits& limits, qint64 first_read) {
+Decoded ReadBmp(QIODevice* file, qint64 file_size, const PictureLimits& limits, qint64 first_read) {
   QByteArray bytes = file->read(std::min(file_size, first_read));
   if (bytes.size() == file_size) return DecodeBmp(bytes, limits);
   const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
-  const std::optional<BmpHeader> header = ParseHeader(p, bytes.size(), file_size, limits);
-  if (!header || header->layout.rle) {
+  const CheckedBmpHeader checked = ParseHeader(p, bytes.size(), file_size, limits);
+  if (checked.refusal != Refusal::None || checked.header.layout.rle) {
     if (bytes.size() < file_size) bytes += file->read(file_size - bytes.size());
     return DecodeBmp(bytes, limits);
   }
-  if (!file->seek(header->data_start)) return {};
-  return DecodeBmpRows(header->layout, [file](uchar* dst, qint64 n) {
+  if (!file->seek(checked.header.data_start)) return Decoded::Refused(Refusal::Unreadable);
+  return DecodeBmpRows(checked.header.layout, [file](uchar* dst, qint64 n) {
     return file->read(reinterpret_cast<char*>(dst), n) == n;
   });
 }
@@ -199,7 +215,7 @@ QImage ReadBmp(QIODevice* file, qint64 file_size, const PictureLimits& limits, q
 bool DecodeSnapshot(const QByteArray& stream, QImage* picture) {
   int w = 0, h = 0;
   if (!IsOwnSnapshot(stream, &w, &h)) {
-    QImage image = DecodeBmp(stream);
+    QImage image = DecodeBmp(stream).image;
     if (image.isNull()) return false;
     *picture = std::move(image);
     return true;

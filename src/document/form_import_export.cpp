@@ -1,6 +1,7 @@
 // The commands that replace the picture or send it out: clearing, the clipboard both ways,
 // saving to a BMP or PNG file and loading a BMP, JPEG or PNG file, with the window sizing that
 // follows.
+#include <cstdio>
 #include <exception>
 
 #include "app/form_main.h"
@@ -95,6 +96,10 @@ void TForm_Main::Button4Click(QObject*) {
 
 void TForm_Main::Load_Picture_File(const QString& FileName) {
   const PictureLoad load = LoadPictureFile(FileName);
+  // The message the user sees says only that the file was not taken; why goes to the log.
+  if (load.outcome != PictureLoad::Loaded && load.outcome != PictureLoad::NotAPicture) {
+    std::fprintf(stderr, "%s\n", qUtf8Printable(RefusalLine(FileName, load)));
+  }
   switch (load.outcome) {
     case PictureLoad::Loaded:
       Image1->SetPicture(Bitmap(load.image));

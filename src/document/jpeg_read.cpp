@@ -33,22 +33,30 @@ void CmykToRgb32(QImage* image) {
   }
 }
 
+// libjpeg's words for why it stopped.
+Decoded Damaged(const TjHandle& handle) {
+  return Decoded::Refused(Refusal::Damaged, QString::fromLocal8Bit(tjGetErrorStr2(handle.get())));
+}
+
 }  // namespace
 
-QImage DecodeJpeg(const QByteArray& bytes, const PictureLimits& limits) {
-  if (bytes.isEmpty()) return {};
+Decoded DecodeJpeg(const QByteArray& bytes, const PictureLimits& limits) {
+  if (bytes.isEmpty()) return Decoded::Refused(Refusal::Truncated);
   TjHandle handle(tjInitDecompress());
-  if (!handle) return {};
+  if (!handle) return Decoded::Refused(Refusal::NoMemory);
   auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
   const auto size = static_cast<unsigned long>(bytes.size());
   int width = 0, height = 0, subsampling = 0, colourspace = 0;
   if (tjDecompressHeader3(handle.get(), data, size, &width, &height, &subsampling, &colourspace) !=
       0) {
-    return {};
+    return Damaged(handle);
   }
-  if (!WithinPictureLimits(width, height, limits)) return {};
+  // A stream of tables alone (what is left of a file cut after its first marker) has no size.
+  if (width <= 0 || height <= 0)
+    return Decoded::Refused(Refusal::Damaged, "no picture in the data");
+  if (!WithinPictureLimits(width, height, limits)) return Decoded::Refused(Refusal::TooLarge);
   QImage image = FreshPicture(width, height);
-  if (image.isNull()) return {};
+  if (image.isNull()) return Decoded::Refused(Refusal::NoMemory);
   const bool cmyk = colourspace == TJCS_CMYK || colourspace == TJCS_YCCK;
   const int format = cmyk ? TJPF_CMYK : TJPF_BGRX;
   // Damage libjpeg only warns about (a cut-off file, corrupt data) is a failure too: it would
@@ -58,10 +66,10 @@ QImage DecodeJpeg(const QByteArray& bytes, const PictureLimits& limits) {
   const int flags = TJFLAG_LIMITSCANS | TJFLAG_STOPONWARNING;
   if (tjDecompress2(handle.get(), data, size, image.bits(), width,
                     static_cast<int>(image.bytesPerLine()), height, format, flags) != 0) {
-    return {};
+    return Damaged(handle);
   }
   if (cmyk) CmykToRgb32(&image);
-  return Oriented(image, ExifOrientation(bytes));
+  return Decoded::Picture(Oriented(image, ExifOrientation(bytes)));
 }
 
 }  // namespace nabrilo

@@ -6,11 +6,12 @@
 #include <QImage>
 
 #include "document/picture_limits.h"
+#include "document/picture_refusal.h"
 
 namespace nabrilo {
 
-// The picture, or a null image when the bytes cannot be decoded, describe a picture beyond
-// `limits`, or are damaged in any way libjpeg notices (a cut-off file included).
-QImage DecodeJpeg(const QByteArray& bytes, const PictureLimits& limits = {});
+// The picture, or why there is none: the bytes describe a picture beyond `limits`, or are
+// damaged in any way libjpeg notices (a cut-off file included; its words go in the detail).
+Decoded DecodeJpeg(const QByteArray& bytes, const PictureLimits& limits = {});
 
 }  // namespace nabrilo

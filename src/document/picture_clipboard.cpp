@@ -43,8 +43,7 @@ std::optional<QImage> DecodeOffered(const QMimeData& mime, const PictureLimits& 
   for (const QString& name : {QStringLiteral("image/bmp"), QStringLiteral("image/x-bmp")}) {
     if (!mime.hasFormat(name)) continue;
     const QByteArray bytes = mime.data(name);
-    if (!CheckBmpHeader(bytes, limits)) continue;
-    QImage image = DecodeBmp(bytes, limits);
+    QImage image = DecodeBmp(bytes, limits).image;
     if (image.isNull()) continue;
     *offered = true;
     return image;

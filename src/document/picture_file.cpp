@@ -29,7 +29,7 @@ PictureLoad::Outcome FailureOf(PictureKind kind) {
   return PictureLoad::NotAPicture;
 }
 
-QImage Decode(PictureKind kind, const QByteArray& bytes, const PictureLimits& limits) {
+Decoded Decode(PictureKind kind, const QByteArray& bytes, const PictureLimits& limits) {
   switch (kind) {
     case PictureKind::Bmp:
       return DecodeBmp(bytes, limits);
@@ -40,17 +40,24 @@ QImage Decode(PictureKind kind, const QByteArray& bytes, const PictureLimits& li
     case PictureKind::None:
       break;
   }
-  return {};
+  return Decoded::Refused(Refusal::NotThisKind);
 }
 
 // A BMP is read row by row into the picture; the other kinds are read whole and decoded.
-QImage ReadFile(PictureKind kind, QFile* file, const PictureLimits& limits) {
+Decoded ReadFile(PictureKind kind, QFile* file, const PictureLimits& limits) {
   const qint64 size = file->size();
-  if (size > kMaxFileBytes) return {};
+  if (size > kMaxFileBytes) return Decoded::Refused(Refusal::TooLarge);
   if (kind == PictureKind::Bmp) return ReadBmp(file, size, limits);
   const QByteArray bytes = file->read(size);
-  if (file->error() != QFileDevice::NoError || bytes.size() != size) return {};
+  if (file->error() != QFileDevice::NoError || bytes.size() != size) {
+    return Decoded::Refused(Refusal::Unreadable);
+  }
   return Decode(kind, bytes, limits);
+}
+
+PictureLoad Outcome(PictureKind kind, Decoded decoded) {
+  if (decoded.image.isNull()) return {FailureOf(kind), {}, decoded.refusal, decoded.detail};
+  return {PictureLoad::Loaded, std::move(decoded.image), Refusal::None, {}};
 }
 
 }  // namespace
@@ -67,21 +74,28 @@ PictureKind PictureKindOf(const QString& path) {
 
 PictureLoad DecodePicture(PictureKind kind, const QByteArray& bytes, const PictureLimits& limits) {
   if (kind == PictureKind::None) return {};
-  QImage image = Decode(kind, bytes, limits);
-  if (image.isNull()) return {FailureOf(kind), {}};
-  return {PictureLoad::Loaded, std::move(image)};
+  return Outcome(kind, Decode(kind, bytes, limits));
 }
 
 PictureLoad LoadPictureFile(const QString& path, const PictureLimits& limits) {
   const PictureKind kind = PictureKindOf(path);
   if (kind == PictureKind::None) return {};
   // Only regular files: a pipe or a device would block or never end.
-  if (KindOfPath(path) != PathKind::RegularFile) return {FailureOf(kind), {}};
+  if (KindOfPath(path) != PathKind::RegularFile) {
+    return Outcome(kind, Decoded::Refused(Refusal::Unreadable));
+  }
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return {FailureOf(kind), {}};
-  QImage image = ReadFile(kind, &file, limits);
-  if (image.isNull()) return {FailureOf(kind), {}};
-  return {PictureLoad::Loaded, std::move(image)};
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    return Outcome(kind, Decoded::Refused(Refusal::Unreadable, file.errorString()));
+  }
+  return Outcome(kind, ReadFile(kind, &file, limits));
+}
+
+QString RefusalLine(const QString& path, const PictureLoad& load) {
+  QString line = QStringLiteral("nabrilo: cannot load %1: %2")
+                     .arg(path, QString::fromUtf8(RefusalText(load.refusal)));
+  if (!load.detail.isEmpty()) line += QStringLiteral(" (%1)").arg(load.detail);
+  return line;
 }
 
 }  // namespace nabrilo

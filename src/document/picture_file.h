@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "document/picture_limits.h"
+#include "document/picture_refusal.h"
 
 namespace nabrilo {
 
@@ -21,7 +22,9 @@ PictureKind PictureKindOf(const QString& path);
 struct PictureLoad {
   enum Outcome { Loaded, NotAPicture, BadBitmap, BadJpeg, BadPng };
   Outcome outcome = NotAPicture;
-  QImage image;  // Format_RGB32 when Loaded, null otherwise
+  QImage image;                     // Format_RGB32 when Loaded, null otherwise
+  Refusal refusal = Refusal::None;  // why a BMP, JPEG or PNG file was refused
+  QString detail;                   // the decoding library's words, when it gave some
 };
 
 // Decodes a whole file image of the given kind.
@@ -31,6 +34,10 @@ PictureLoad DecodePicture(PictureKind kind, const QByteArray& bytes,
 // Reads and decodes the file at `path`. Only regular files are opened (a pipe or a device named
 // *.bmp would block or never end).
 PictureLoad LoadPictureFile(const QString& path, const PictureLimits& limits = {});
+
+// The line for standard error that names the file and why it was refused: "nabrilo: cannot load
+// /tmp/a.bmp: truncated".
+QString RefusalLine(const QString& path, const PictureLoad& load);
 
 // The texts the user sees for the failures.
 inline QString BadBitmapText() {

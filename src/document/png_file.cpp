@@ -4,25 +4,51 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <QtEndian>
 
 #include "document/regular_file.h"
 #include "platform/picture_reader_limit.h"
 
 namespace nabrilo {
 
-QImage DecodePng(const QByteArray& bytes, const PictureLimits& limits) {
+namespace {
+
+// Why libpng could not read `bytes`, as far as the layout of the file tells: not a PNG at all,
+// cut off before its closing IEND chunk, or else damaged inside.
+Refusal LayoutRefusal(const QByteArray& bytes) {
+  const QByteArray signature("\x89PNG\r\n\x1A\n", 8);
+  if (!signature.startsWith(bytes.left(8))) return Refusal::NotThisKind;
+  qint64 at = 8;  // each chunk: length, type, data, CRC
+  while (at + 12 <= bytes.size()) {
+    if (bytes.mid(at + 4, 4) == "IEND") return Refusal::Damaged;
+    at += 12 + qint64{qFromBigEndian<quint32>(bytes.constData() + at)};
+  }
+  return Refusal::Truncated;
+}
+
+}  // namespace
+
+Decoded DecodePng(const QByteArray& bytes, const PictureLimits& limits) {
   QByteArray data = bytes;  // shares, no copy: the buffer only reads
   QBuffer buffer(&data);
-  if (!buffer.open(QIODevice::ReadOnly)) return {};
+  if (!buffer.open(QIODevice::ReadOnly)) return Decoded::Refused(Refusal::Unreadable);
   QImageReader reader(&buffer, "png");
   reader.setAutoDetectImageFormat(false);
   reader.setDecideFormatFromContent(false);
   const QSize size = reader.size();
-  if (!WithinPictureLimits(size.width(), size.height(), limits)) return {};
+  if (!size.isValid()) return Decoded::Refused(LayoutRefusal(bytes), reader.errorString());
+  if (size.isEmpty()) return Decoded::Refused(Refusal::BadSize);
+  if (!WithinPictureLimits(size.width(), size.height(), limits)) {
+    return Decoded::Refused(Refusal::TooLarge);
+  }
   AdmitProgramPictureSizes();
   const QImage image = reader.read();
-  if (image.isNull() || image.size() != size) return {};
-  return LaidOnWhite(image);
+  if (image.isNull() || image.size() != size) {
+    return Decoded::Refused(LayoutRefusal(bytes), reader.errorString());
+  }
+  QImage picture = LaidOnWhite(image);
+  if (picture.isNull()) return Decoded::Refused(Refusal::NoMemory);
+  return Decoded::Picture(picture);
 }
 
 QImage LaidOnWhite(const QImage& image) {

@@ -7,12 +7,14 @@
 #include <QString>
 
 #include "document/picture_limits.h"
+#include "document/picture_refusal.h"
 
 namespace nabrilo {
 
-// The picture, or a null image when the bytes cannot be decoded or describe a picture beyond
-// `limits` (checked from the header, before anything of the picture's size is allocated).
-QImage DecodePng(const QByteArray& bytes, const PictureLimits& limits = {});
+// The picture, or why the bytes cannot be decoded: they describe a picture beyond `limits`
+// (checked from the header, before anything of the picture's size is allocated), end before the
+// closing chunk, or are refused by libpng.
+Decoded DecodePng(const QByteArray& bytes, const PictureLimits& limits = {});
 
 // `image` in Format_RGB32 as it shows over white paper; a null image when memory runs out.
 QImage LaidOnWhite(const QImage& image);

@@ -39,6 +39,16 @@ void Put16(QByteArray* b, int at, quint16 v) {
   qToLittleEndian(v, b->data() + at);
 }
 
+// The CRC-32 of PNG chunks (and zlib).
+quint32 Crc32(const QByteArray& bytes) {
+  quint32 crc = 0xFFFFFFFFu;
+  for (const char c : bytes) {
+    crc ^= static_cast<uchar>(c);
+    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return ~crc;
+}
+
 // A 32-bit 4 × 2 picture with a BITMAPINFOHEADER, to be bent by each case.
 QByteArray SmallBmp() {
   return EncodeBmp(test::Drawing(4, 2));
@@ -51,6 +61,7 @@ TEST(BadInput, EveryTruncationOfEveryBmpIsRefused) {
     for (qsizetype n = 0; n < whole.size(); ++n) {
       const PictureLoad load = DecodePicture(PictureKind::Bmp, whole.left(n));
       ASSERT_EQ(load.outcome, PictureLoad::BadBitmap) << name << " cut at " << n;
+      ASSERT_EQ(load.refusal, Refusal::Truncated) << name << " cut at " << n;
       ASSERT_TRUE(load.image.isNull());
     }
   }
@@ -67,7 +78,9 @@ TEST(BadInput, ALargeBmpFileCutShortIsRefused) {
   EXPECT_EQ(load.image, drawing);
   for (const qsizetype n : {whole.size() - 1, whole.size() / 2, qsizetype{70'000}}) {
     ASSERT_TRUE(test::WriteFileBytes(dir.filePath("cut.bmp"), whole.left(n)));
-    EXPECT_EQ(LoadPictureFile(dir.filePath("cut.bmp")).outcome, PictureLoad::BadBitmap) << n;
+    const PictureLoad cut = LoadPictureFile(dir.filePath("cut.bmp"));
+    EXPECT_EQ(cut.outcome, PictureLoad::BadBitmap) << n;
+    EXPECT_EQ(cut.refusal, Refusal::Truncated) << n;
   }
 }
 
@@ -80,14 +93,19 @@ TEST(BadInput, EveryTruncationOfEveryPngIsRefused) {
     for (qsizetype n = 0; n < end_chunk; ++n) {
       const PictureLoad load = DecodePicture(PictureKind::Png, whole.left(n));
       ASSERT_EQ(load.outcome, PictureLoad::BadPng) << name << " cut at " << n;
+      ASSERT_EQ(load.refusal, Refusal::Truncated) << name << " cut at " << n;
     }
   }
-  // Sizes beyond the limits are refused from the header, before the pixels are looked at.
+  // Sizes beyond the limits are refused from the header (its checksum made good), before the
+  // pixels are looked at.
   QByteArray huge = test::ReadFileBytes(CorpusPath("png_rgb8.png"));
   for (const auto& [w, h] : {std::pair{40000u, 10u}, {20000u, 20000u}}) {
     qToBigEndian(w, huge.data() + 16);
     qToBigEndian(h, huge.data() + 20);
-    EXPECT_EQ(DecodePicture(PictureKind::Png, huge).outcome, PictureLoad::BadPng) << w << "x" << h;
+    qToBigEndian(Crc32(huge.mid(12, 17)), huge.data() + 29);  // over "IHDR" and its 13 bytes
+    const PictureLoad load = DecodePicture(PictureKind::Png, huge);
+    EXPECT_EQ(load.outcome, PictureLoad::BadPng) << w << "x" << h;
+    EXPECT_EQ(load.refusal, Refusal::TooLarge) << w << "x" << h;
   }
 }
 
@@ -98,46 +116,54 @@ TEST(BadInput, EveryTruncationOfEveryJpegIsRefused) {
     for (qsizetype n = 0; n < whole.size(); ++n) {
       const PictureLoad load = DecodePicture(PictureKind::Jpeg, whole.left(n));
       ASSERT_EQ(load.outcome, PictureLoad::BadJpeg) << name << " cut at " << n;
+      // libjpeg meets a cut as a premature end or as the structure it breaks, in its words.
+      ASSERT_EQ(load.refusal, n == 0 ? Refusal::Truncated : Refusal::Damaged) << name << n;
+      ASSERT_EQ(load.detail.isEmpty(), n == 0) << name << " cut at " << n;
     }
   }
 }
 
 struct HeaderCase {
   const char* what;
+  Refusal why;
   void (*bend)(QByteArray*);
 };
 
 const HeaderCase kNonsense[] = {
-    {"zero width", [](QByteArray* b) { Put32(b, 18, 0); }},
-    {"zero height", [](QByteArray* b) { Put32(b, 22, 0); }},
-    {"negative width", [](QByteArray* b) { Put32(b, 18, quint32(-4)); }},
-    {"width 2^31 - 1", [](QByteArray* b) { Put32(b, 18, 0x7FFFFFFF); }},
-    {"width 2^31", [](QByteArray* b) { Put32(b, 18, 0x80000000u); }},
-    {"height 2^31 (INT_MIN)", [](QByteArray* b) { Put32(b, 22, 0x80000000u); }},
-    {"width 32768", [](QByteArray* b) { Put32(b, 18, 32768); }},
-    {"height -32768", [](QByteArray* b) { Put32(b, 22, quint32(-32768)); }},
-    {"20000 × 20000 pixels",
+    {"zero width", Refusal::BadSize, [](QByteArray* b) { Put32(b, 18, 0); }},
+    {"zero height", Refusal::BadSize, [](QByteArray* b) { Put32(b, 22, 0); }},
+    {"negative width", Refusal::BadSize, [](QByteArray* b) { Put32(b, 18, quint32(-4)); }},
+    {"width 2^31 - 1", Refusal::TooLarge, [](QByteArray* b) { Put32(b, 18, 0x7FFFFFFF); }},
+    {"width 2^31", Refusal::BadSize, [](QByteArray* b) { Put32(b, 18, 0x80000000u); }},
+    {"height 2^31 (INT_MIN)", Refusal::TooLarge, [](QByteArray* b) { Put32(b, 22, 0x80000000u); }},
+    {"width 32768", Refusal::TooLarge, [](QByteArray* b) { Put32(b, 18, 32768); }},
+    {"height -32768", Refusal::TooLarge, [](QByteArray* b) { Put32(b, 22, quint32(-32768)); }},
+    {"20000 × 20000 pixels", Refusal::TooLarge,
      [](QByteArray* b) {
        Put32(b, 18, 20000);
        Put32(b, 22, 20000);
      }},
-    {"zero planes", [](QByteArray* b) { Put16(b, 26, 0); }},
-    {"7 bits per pixel", [](QByteArray* b) { Put16(b, 28, 7); }},
-    {"JPEG compression", [](QByteArray* b) { Put32(b, 30, 4); }},
-    {"PNG compression", [](QByteArray* b) { Put32(b, 30, 5); }},
-    {"unknown compression", [](QByteArray* b) { Put32(b, 30, 0x12345678); }},
-    {"RLE8 on 32 bits", [](QByteArray* b) { Put32(b, 30, 1); }},
-    {"info header size 0", [](QByteArray* b) { Put32(b, 14, 0); }},
-    {"info header size 2^32 - 1", [](QByteArray* b) { Put32(b, 14, 0xFFFFFFFFu); }},
-    {"pixel data offset past the end", [](QByteArray* b) { Put32(b, 10, 0xFFFFFFF0u); }},
-    {"not BM", [](QByteArray* b) { (*b)[0] = 'X'; }},
+    {"zero planes", Refusal::Unsupported, [](QByteArray* b) { Put16(b, 26, 0); }},
+    {"7 bits per pixel", Refusal::Unsupported, [](QByteArray* b) { Put16(b, 28, 7); }},
+    {"JPEG compression", Refusal::Unsupported, [](QByteArray* b) { Put32(b, 30, 4); }},
+    {"PNG compression", Refusal::Unsupported, [](QByteArray* b) { Put32(b, 30, 5); }},
+    {"unknown compression", Refusal::Unsupported, [](QByteArray* b) { Put32(b, 30, 0x12345678); }},
+    {"RLE8 on 32 bits", Refusal::Unsupported, [](QByteArray* b) { Put32(b, 30, 1); }},
+    {"info header size 0", Refusal::UnknownHeader, [](QByteArray* b) { Put32(b, 14, 0); }},
+    {"info header size 2^32 - 1", Refusal::UnknownHeader,
+     [](QByteArray* b) { Put32(b, 14, 0xFFFFFFFFu); }},
+    {"pixel data offset past the end", Refusal::Truncated,
+     [](QByteArray* b) { Put32(b, 10, 0xFFFFFFF0u); }},
+    {"not BM", Refusal::NotThisKind, [](QByteArray* b) { (*b)[0] = 'X'; }},
 };
 
 TEST(BadInput, NonsenseSizesAndUnknownKindsAreRefusedFromTheHeader) {
   for (const HeaderCase& c : kNonsense) {
     QByteArray bytes = SmallBmp();
     c.bend(&bytes);
-    EXPECT_EQ(DecodePicture(PictureKind::Bmp, bytes).outcome, PictureLoad::BadBitmap) << c.what;
+    const PictureLoad load = DecodePicture(PictureKind::Bmp, bytes);
+    EXPECT_EQ(load.outcome, PictureLoad::BadBitmap) << c.what;
+    EXPECT_EQ(load.refusal, c.why) << c.what;
     QImage picture = test::Drawing(4, 2, 9);
     const QImage before = picture.copy();
     EXPECT_FALSE(DecodeSnapshot(bytes, &picture)) << c.what;
@@ -166,24 +192,28 @@ TEST(BadInput, ColourMasksThatCannotBeAPictureAreRefused) {
     Put32(&bytes, 54, c.red);
     Put32(&bytes, 58, c.green);
     Put32(&bytes, 62, c.blue);
-    EXPECT_EQ(DecodePicture(PictureKind::Bmp, bytes).outcome, PictureLoad::BadBitmap)
-        << std::hex << c.red << " " << c.green << " " << c.blue;
+    const PictureLoad load = DecodePicture(PictureKind::Bmp, bytes);
+    EXPECT_EQ(load.outcome, PictureLoad::BadBitmap) << std::hex << c.red << " " << c.green;
+    EXPECT_EQ(load.refusal, Refusal::BadBitFields) << std::hex << c.red << " " << c.green;
   }
 }
 
-// An 8-bit picture whose colour table claims more entries than the file holds.
+// An 8-bit picture whose colour table claims more entries than its depth can use, running over
+// its pixels (257) or past the end of the file.
 TEST(BadInput, ColourTablesPastTheirEndAreRefused) {
   QByteArray pal8 = test::ReadFileBytes(CorpusPath("bmp_8bit.bmp"));
   ASSERT_FALSE(pal8.isEmpty());
-  for (quint32 colours : {257u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
+  for (quint32 colours : {257u, 400u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
     QByteArray bytes = pal8;
     Put32(&bytes, 46, colours);
-    EXPECT_EQ(DecodePicture(PictureKind::Bmp, bytes).outcome, PictureLoad::BadBitmap) << colours;
+    const PictureLoad load = DecodePicture(PictureKind::Bmp, bytes);
+    EXPECT_EQ(load.outcome, PictureLoad::BadBitmap) << colours;
+    EXPECT_EQ(load.refusal, Refusal::BadPaletteSize) << colours;
   }
-  // 256 entries announced, the file ends inside the table.
+  // 256 entries announced, as many as the depth has: the file ends inside the table.
   QByteArray bytes = pal8.left(54 + 4 * 10);
   Put32(&bytes, 46, 256);
-  EXPECT_EQ(DecodePicture(PictureKind::Bmp, bytes).outcome, PictureLoad::BadBitmap);
+  EXPECT_EQ(DecodePicture(PictureKind::Bmp, bytes).refusal, Refusal::Truncated);
 }
 
 // A 4-entry palette with pixels that index past it: no read outside the table.
@@ -214,16 +244,19 @@ TEST(BadInput, RleRunsPastTheRowOrPastThePictureAreRefused) {
       QByteArray("\x00\xFF", 2) + QByteArray(256, '\x01') + QByteArray("\x00\x01", 2),  // absolute
       QByteArray("\x00\x02\xFF\xFF\x05\x01\x00\x01", 8),             // delta far outside
       QByteArray(40 * 2, '\0') + QByteArray("\x05\x01\x00\x01", 4),  // 40 end-of-lines for 13 rows
-      QByteArray("\x00\x02\x10", 3),                                 // delta cut short
-      QByteArray("\x00\xFF\x01\x02", 4),                             // absolute block cut short
   };
   for (const QByteArray& runs : cases) {
-    EXPECT_EQ(DecodePicture(PictureKind::Bmp, RleWith(runs)).outcome, PictureLoad::BadBitmap)
-        << runs.toHex().left(40).constData();
+    const PictureLoad load = DecodePicture(PictureKind::Bmp, RleWith(runs));
+    EXPECT_EQ(load.outcome, PictureLoad::BadBitmap) << runs.toHex().left(40).constData();
+    EXPECT_EQ(load.refusal, Refusal::BadRle) << runs.toHex().left(40).constData();
   }
-  // Without its end-of-bitmap mark the data was cut off.
-  EXPECT_EQ(DecodePicture(PictureKind::Bmp, RleWith(QByteArray("\x05\x01\x00\x00", 4))).outcome,
-            PictureLoad::BadBitmap);
+  // Cut short: a jump, a literal block of five, or the data before its end-of-bitmap mark.
+  for (const QByteArray& runs : {QByteArray("\x00\x02\x10", 3), QByteArray("\x00\x05\x01\x02", 4),
+                                 QByteArray("\x05\x01\x00\x00", 4)}) {
+    const PictureLoad load = DecodePicture(PictureKind::Bmp, RleWith(runs));
+    EXPECT_EQ(load.outcome, PictureLoad::BadBitmap) << runs.toHex().constData();
+    EXPECT_EQ(load.refusal, Refusal::Truncated) << runs.toHex().constData();
+  }
   // The same file with a well-formed stream of runs, jumps and a literal block loads.
   const PictureLoad fine =
       DecodePicture(PictureKind::Bmp, RleWith(QByteArray("\x17\x01\x00\x00\x00\x02\x03\x02"
@@ -239,32 +272,48 @@ TEST(BadInput, RleRunsPastTheRowOrPastThePictureAreRefused) {
 TEST(BadInput, ABmpHeaderOnJpegDataAndAJpegHeaderOnBmpDataAreRefused) {
   const QByteArray jpeg = test::ReadFileBytes(CorpusPath("jpeg_baseline.jpg"));
   const QByteArray bmp = test::ReadFileBytes(CorpusPath("bmp_24bit.bmp"));
-  EXPECT_EQ(DecodePicture(PictureKind::Bmp, bmp.left(54) + jpeg).outcome, PictureLoad::BadBitmap);
+  const PictureLoad bmp_on_jpeg = DecodePicture(PictureKind::Bmp, bmp.left(54) + jpeg);
+  EXPECT_EQ(bmp_on_jpeg.outcome, PictureLoad::BadBitmap);
+  EXPECT_EQ(bmp_on_jpeg.refusal, Refusal::Truncated);  // fewer bytes than its rows need
   // Everything of the JPEG up to its scan header, then bitmap bytes as the scan.
   const qsizetype sos = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
   ASSERT_GT(sos, 0);
   const int sos_length = (uchar(jpeg[sos + 2]) << 8) | uchar(jpeg[sos + 3]);
-  EXPECT_EQ(DecodePicture(PictureKind::Jpeg, jpeg.left(sos + 2 + sos_length) + bmp).outcome,
-            PictureLoad::BadJpeg);
-  EXPECT_EQ(DecodePicture(PictureKind::Jpeg, QByteArray(4096, '\xFF')).outcome,
-            PictureLoad::BadJpeg);
+  const PictureLoad jpeg_on_bmp =
+      DecodePicture(PictureKind::Jpeg, jpeg.left(sos + 2 + sos_length) + bmp);
+  EXPECT_EQ(jpeg_on_bmp.outcome, PictureLoad::BadJpeg);
+  EXPECT_EQ(jpeg_on_bmp.refusal, Refusal::Damaged);
+  EXPECT_FALSE(jpeg_on_bmp.detail.isEmpty());
+  const PictureLoad no_jpeg = DecodePicture(PictureKind::Jpeg, QByteArray(4096, '\xFF'));
+  EXPECT_EQ(no_jpeg.outcome, PictureLoad::BadJpeg);
+  EXPECT_EQ(no_jpeg.refusal, Refusal::Damaged);
+  EXPECT_TRUE(no_jpeg.detail.startsWith("Not a JPEG file")) << no_jpeg.detail.toStdString();
+}
+
+// The outcome and the reason of loading `path`, for comparing at once.
+std::pair<PictureLoad::Outcome, Refusal> Load(const QString& path) {
+  const PictureLoad load = LoadPictureFile(path);
+  return {load.outcome, load.refusal};
 }
 
 TEST(BadInput, FilesThatCannotBeReadGiveTheirFailureWithoutBlocking) {
   QTemporaryDir dir;
   QDir(dir.path()).mkdir("folder.bmp");
-  EXPECT_EQ(LoadPictureFile(dir.filePath("folder.bmp")).outcome, PictureLoad::BadBitmap);
-  EXPECT_EQ(LoadPictureFile(dir.filePath("missing.jpg")).outcome, PictureLoad::BadJpeg);
+  EXPECT_EQ(Load(dir.filePath("folder.bmp")),
+            std::pair(PictureLoad::BadBitmap, Refusal::Unreadable));
+  EXPECT_EQ(Load(dir.filePath("missing.jpg")),
+            std::pair(PictureLoad::BadJpeg, Refusal::Unreadable));
   ASSERT_TRUE(test::WriteFileBytes(dir.filePath("empty.bmp"), {}));
   ASSERT_TRUE(test::WriteFileBytes(dir.filePath("empty.jpeg"), {}));
-  EXPECT_EQ(LoadPictureFile(dir.filePath("empty.bmp")).outcome, PictureLoad::BadBitmap);
-  EXPECT_EQ(LoadPictureFile(dir.filePath("empty.jpeg")).outcome, PictureLoad::BadJpeg);
+  EXPECT_EQ(Load(dir.filePath("empty.bmp")), std::pair(PictureLoad::BadBitmap, Refusal::Truncated));
+  EXPECT_EQ(Load(dir.filePath("empty.jpeg")), std::pair(PictureLoad::BadJpeg, Refusal::Truncated));
   // A named pipe would block a reader until someone writes to it.
   ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe.bmp")).constData(), 0644), 0);
-  EXPECT_EQ(LoadPictureFile(dir.filePath("pipe.bmp")).outcome, PictureLoad::BadBitmap);
+  EXPECT_EQ(Load(dir.filePath("pipe.bmp")), std::pair(PictureLoad::BadBitmap, Refusal::Unreadable));
   // A path through a file, which no one can open.
   ASSERT_TRUE(test::WriteFileBytes(dir.filePath("plain"), "x"));
-  EXPECT_EQ(LoadPictureFile(dir.filePath("plain/picture.bmp")).outcome, PictureLoad::BadBitmap);
+  EXPECT_EQ(Load(dir.filePath("plain/picture.bmp")),
+            std::pair(PictureLoad::BadBitmap, Refusal::Unreadable));
   // A file without read permission (root reads anything, so that part runs as nobody).
   const QString locked = dir.filePath("locked 図.bmp");
   ASSERT_TRUE(QFile::copy(CorpusPath("bmp_24bit.bmp"), locked));
@@ -273,7 +322,7 @@ TEST(BadInput, FilesThatCannotBeReadGiveTheirFailureWithoutBlocking) {
                                                     QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                                     QFileDevice::ExeOther));
   EXPECT_TRUE(test::RunAsOrdinaryUser(
-      [&] { return LoadPictureFile(locked).outcome == PictureLoad::BadBitmap; }));
+      [&] { return Load(locked) == std::pair(PictureLoad::BadBitmap, Refusal::Unreadable); }));
 }
 
 TEST(BadInput, AFailedSnapshotDecodeLeavesThePictureAsItWas) {

@@ -11,6 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   QByteArray file(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   QBuffer buffer(&file);
   buffer.open(QIODevice::ReadOnly);
-  if (ReadBmp(&buffer, file.size(), kFuzzLimits, 64) != load.image) std::abort();
+  const Decoded read = ReadBmp(&buffer, file.size(), kFuzzLimits, 64);
+  if (read.image != load.image || read.refusal != load.refusal) std::abort();
   return 0;
 }

@@ -12,7 +12,8 @@ namespace nabrilo {
 inline constexpr PictureLimits kFuzzLimits{4096, 4'000'000};
 
 // Decodes the fuzzer's bytes as a file of `kind` and aborts unless the outcome is sound: a load
-// is a picture within the limits in the canvas format; a failure carries none and is `failure`.
+// is a picture within the limits in the canvas format; a failure carries none, is `failure`
+// and has a reason.
 inline PictureLoad CheckedDecode(PictureKind kind, PictureLoad::Outcome failure,
                                  const std::uint8_t* data, std::size_t size) {
   const QByteArray bytes =
@@ -25,6 +26,7 @@ inline PictureLoad CheckedDecode(PictureKind kind, PictureLoad::Outcome failure,
     std::abort();
   }
   if (!loaded && load.outcome != failure) std::abort();
+  if (loaded != (load.refusal == Refusal::None)) std::abort();  // every refusal says why
   return load;
 }
 }  // namespace nabrilo
