@@ -191,8 +191,9 @@ def write_expected(name, rgb_rows, check_with_imagemagick=True):
     the exact quotient (25): the two may differ by one.
     """
     data = ppm(rgb_rows)
-    subprocess.run(["convert", "ppm:-", name.rsplit(".", 1)[0] + "_expected.png"], input=data,
-                   check=True)
+    # -strip: no creation time or other chunks that would change from one run to the next.
+    subprocess.run(["convert", "ppm:-", "-strip", name.rsplit(".", 1)[0] + "_expected.png"],
+                   input=data, check=True)
     if check_with_imagemagick:
         # ImageMagick warns of an early end of bitmap but decodes the picture.
         got = subprocess.run(["convert", name, "-depth", "8", "ppm:-"], capture_output=True).stdout

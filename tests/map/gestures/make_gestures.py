@@ -11,9 +11,9 @@ themselves are comment lines "# do ..." that the test performs on the real windo
     # do press X Y | move X Y | release X Y
 
 The test compares the window's picture with what the canvas draws from the script. A few of the
-series are also written as scenarios for nabrilo-replay (tests/scenarios/map_draw_*.nbr), which
-send the same gestures as real pointer events, with the script beside them in
-tests/scenarios/pictures/ to draw the picture they expect.
+series are also written as scenarios for nabrilo-replay (tests/scenarios/map_draw_NAME.nbr), which
+send the same gestures as real pointer events; tests/scenarios/run_scenario.cmake renders the
+script NAME.txt here into the picture they expect.
 
 Run from anywhere: python3 tests/map/gestures/make_gestures.py
 """
@@ -363,11 +363,10 @@ class Window:
         if not scenario:
             return
         case = "map_draw_" + name
-        with open(os.path.join(SCENARIOS, "pictures", case + ".txt"), "w") as f:
-            f.write("\n".join(self.out + ["save %s.bmp" % case]) + "\n")
         with open(os.path.join(SCENARIOS, case + ".nbr"), "w") as f:
-            f.write("# %s, as real pointer events; pictures/%s.txt draws the picture expected.\n"
-                    "# Written by tests/map/gestures/make_gestures.py.\n" % (self.title.capitalize(), case))
+            f.write("# %s, as real pointer events; tests/map/gestures/%s.txt draws the picture\n"
+                    "# expected. Written by tests/map/gestures/make_gestures.py.\n"
+                    % (self.title.capitalize(), name))
             f.write("\n".join(self.scenario + ["expect-picture %s.bmp" % case]) + "\n")
 
 
