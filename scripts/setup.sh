@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12, as root) when it is missing, then configures and
-# builds. Usage: scripts/setup.sh [BUILD_DIR [extra cmake arguments...]]
-#            or: scripts/setup.sh --preset NAME [extra cmake arguments...]  (CMakePresets.json)
+# builds everything, or only TARGET and what it needs.
+# Usage: scripts/setup.sh [--target TARGET] [BUILD_DIR [extra cmake arguments...]]
+#    or: scripts/setup.sh --preset NAME [extra cmake arguments...]  (CMakePresets.json)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 preset=
+targets=()
+if [ "${1:-}" = --target ]; then
+  targets=(--target "${2:?usage: setup.sh --target TARGET}")
+  shift 2
+fi
 if [ "${1:-}" = --preset ]; then
   preset=${2:?usage: setup.sh --preset NAME}
   shift 2
@@ -21,6 +27,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream man-db debhelper lintian
+  python3 imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -41,5 +48,5 @@ if [ -n "$preset" ]; then
   (cd "$top" && cmake --preset "$preset" "$@" >/dev/null && cmake --build --preset "$preset")
 else
   cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
-  cmake --build "$build"
+  cmake --build "$build" "${targets[@]}"
 fi
