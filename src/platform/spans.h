@@ -36,7 +36,7 @@ class SpanSet {
 
   bool empty() const { return spans_.empty(); }
   const std::vector<Span>& spans() const { return spans_; }
-  QRect Bounds() const;               // of a normalised set
+  QRect Bounds() const;  // of a normalised set
 
  private:
   void NormaliseParity();
