@@ -26,6 +26,11 @@ Refusal LayoutRefusal(const QByteArray& bytes) {
   return Refusal::Truncated;
 }
 
+// The reader's words for a failure, when it has any.
+QString ReaderWords(const QImageReader& reader) {
+  return reader.error() == QImageReader::UnknownError ? QString() : reader.errorString();
+}
+
 }  // namespace
 
 Decoded DecodePng(const QByteArray& bytes, const PictureLimits& limits) {
@@ -36,7 +41,7 @@ Decoded DecodePng(const QByteArray& bytes, const PictureLimits& limits) {
   reader.setAutoDetectImageFormat(false);
   reader.setDecideFormatFromContent(false);
   const QSize size = reader.size();
-  if (!size.isValid()) return Decoded::Refused(LayoutRefusal(bytes), reader.errorString());
+  if (!size.isValid()) return Decoded::Refused(LayoutRefusal(bytes), ReaderWords(reader));
   if (size.isEmpty()) return Decoded::Refused(Refusal::BadSize);
   if (!WithinPictureLimits(size.width(), size.height(), limits)) {
     return Decoded::Refused(Refusal::TooLarge);
@@ -44,7 +49,7 @@ Decoded DecodePng(const QByteArray& bytes, const PictureLimits& limits) {
   AdmitProgramPictureSizes();
   const QImage image = reader.read();
   if (image.isNull() || image.size() != size) {
-    return Decoded::Refused(LayoutRefusal(bytes), reader.errorString());
+    return Decoded::Refused(LayoutRefusal(bytes), ReaderWords(reader));
   }
   QImage picture = LaidOnWhite(image);
   if (picture.isNull()) return Decoded::Refused(Refusal::NoMemory);
