@@ -137,6 +137,7 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, int columns,
   const int rows = std::max(1, (count + columns_ - 1) / columns_);
   for (int i = 0; i < count; ++i) {
     auto* button = new QRadioButton(items[i], this);
+    button->setFocusPolicy(Qt::TabFocus);  // as the push buttons: a click leaves the focus be
     buttons_.push_back(button);
     layout->addWidget(button, i % rows, i / rows);
     connect(button, &QRadioButton::toggled, this,
