@@ -61,7 +61,7 @@ TForm_Main::TForm_Main(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Nabrilo"));
   setWindowIcon(Program_Icon());
   setAcceptDrops(true);
-  setFont(UiFont(15));
+  setFont(WindowFont());
   resize(kClientWidth, kClientHeight);
   setMinimumSize(kClientWidth, kClientHeight);
   Build_Header(*this);
