@@ -216,6 +216,7 @@ class TForm_Main : public QWidget {
   void Edit_XKeyPress(QObject* Sender, char16_t& Key);
   void Edit_YKeyPress(QObject* Sender, char16_t& Key);
   void Commit_Text(TEdit* edit, TSpeedButton* no_tool_button, char16_t& Key);
+  bool Text_Field_Open() const;  // a text field shows on the picture: keys are the field's
 
   // ---- Rig-diagram parts: tackle-part stamps, rods and reels (rig/) ----
   // Drawn on a Canvas without the window (rig/rig_parts.h), from the rows of

@@ -56,9 +56,16 @@ void TForm_Main::Commit_Text(TEdit* edit, TSpeedButton* no_tool_button, char16_t
   edit->SetText(QString());
   edit->lower();
   edit->setGeometry(0, 0, 0, 0);
+  // The closed field gives the keys back: typing no longer lands in it unseen, and the
+  // window's shortcuts work again.
+  edit->clearFocus();
   no_tool_button->SetDown(true);  // only the look; the text tool stays selected
   SetScreenCursor(crDefault);
   Take_Snapshot();
+}
+
+bool TForm_Main::Text_Field_Open() const {
+  return !Edit_X->geometry().isEmpty() || !Edit_Y->geometry().isEmpty();
 }
 
 }  // namespace nabrilo
