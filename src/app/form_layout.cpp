@@ -71,15 +71,18 @@ void Build_Drawing_Surface(TForm_Main& f) {
 
   f.Image1 = new TImage(f.Panel_Image);
   PlaceControl(f.Image1, "Image1", 6, 6, 500, 500);
+  f.Image1->setAccessibleName(QStringLiteral("図"));
 
   f.Edit_Y = new TEdit(f.Panel_Image);
   PlaceControl(f.Edit_Y, "Edit_Y", 0, 0, 0, 0);
   f.Edit_Y->SetBorderless(true);
+  f.Edit_Y->setAccessibleName(QStringLiteral("文字入力"));
   f.Edit_Y->setFont(UiFont(12));
 
   f.Edit_X = new TEdit(&f);
   PlaceControl(f.Edit_X, "Edit_X", 0, 0, 0, 0);
   f.Edit_X->SetBorderless(true);
+  f.Edit_X->setAccessibleName(QStringLiteral("文字入力"));
   f.Edit_X->SetColor(clWhite);
   f.Edit_X->setFont(UiFont(12));
 }

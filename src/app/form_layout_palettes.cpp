@@ -1,8 +1,11 @@
 // The two tool palettes as designed: the rig palette (Panel_Shikake) with the colour box and the
 // load buttons below it, and the map palette (Panel_Point) that covers its upper part.
+#include <QAbstractItemView>
+
 #include "app/form_build.h"
 #include "app/form_main.h"
 #include "interaction/rig_tools.h"
+#include "map/map_tools.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 
@@ -85,6 +88,7 @@ void Build_Rig_Palette(TForm_Main& f) {
   for (const RigTool& t : Rig_Tools()) {
     const RigToolButton& b = t.button;
     f.*b.field = Speed_Button(p, b.name, t.tag, b.left, b.top, b.layout, 1);
+    (f.*b.field)->SetHint(Rig_Tool_Name(t));
   }
   f.SpeedButton13->resize(81, 41);  // the rod buttons are twice as wide
   f.SpeedButton14->resize(81, 41);
@@ -99,6 +103,8 @@ void Build_Rig_Palette(TForm_Main& f) {
   f.ColorBox1 = new TColorBox(f.Panel_Color);
   PlaceControl(f.ColorBox1, "ColorBox1", 5, 4, 173, 22);
   f.ColorBox1->SetSelected(clBlack);
+  f.ColorBox1->setAccessibleName(QStringLiteral("描く色"));
+  f.ColorBox1->view()->setAccessibleName(QStringLiteral("描く色"));  // its drop-down list
 
   f.Label3 = Label_At(p, "Label3", 21, 465, QStringLiteral("編集用　読込"), 11);
   f.Label4 = Label_At(p, "Label4", 114, 467, QStringLiteral("BitMap Only"));
@@ -122,6 +128,7 @@ void Build_Map_Palette(TForm_Main& f) {
   for (const SpeedButtonSpec& s : kMapButtons) {
     f.*s.field = Speed_Button(p, s.name, s.tag, s.left, s.top, s.layout, 2);
     (f.*s.field)->SetCaption(QString::number(s.tag == 0 ? 0 : s.tag - 100));
+    (f.*s.field)->SetHint(TForm_Main::Map_Tool_Name(map_tools::kHatoBank, s.tag));
   }
   f.S2_Btn0->SetDown(true);
 
@@ -144,6 +151,11 @@ void Build_Map_Palette(TForm_Main& f) {
   f.UpDown1->SetIncrement(5);
   f.UpDown1->SetPosition(20);
   f.UpDown1->Associate(f.Edit_Haba);
+  f.Edit_Haba->setAccessibleName(QStringLiteral("波止の幅"));
+  f.UpDown1->setAccessibleName(QStringLiteral("波止の幅"));
+  f.UpDown1->UpButton()->setAccessibleName(QStringLiteral("波止の幅を広く"));
+  f.UpDown1->DownButton()->setAccessibleName(QStringLiteral("波止の幅を狭く"));
+  f.Image_H->setAccessibleName(QStringLiteral("選んだ道具の見本"));
 
   f.R_Group_line =
       Radio_Group(p, "R_Group_line", 16, 240, 161, 41, QStringLiteral("線の太さ"), 3,

@@ -191,7 +191,10 @@ class TForm_Main : public QWidget {
   void Panel_ColorMouseMove(QObject* Sender, TShiftState Shift, int X, int Y);
   void Btn_Undo_1MouseMove(QObject* Sender, TShiftState Shift, int X, int Y);
   void R_Group1Click(QObject* Sender);
-  void Set_S2_Glyphs();
+  void Set_S2_Glyphs();  // and the buttons' names, which follow the bank
+  // What map palette button `tag` is called in `bank` (its tooltip, and what a screen reader
+  // says): the tool's status text, or a short name where it has none.
+  static QString Map_Tool_Name(int bank, int tag);
   void S2_Btn_Click(QObject* Sender);
   // Pictures from outside the buttons: a file named on the command line, dropped files and
   // dropped image data (app/form_open.cpp).

@@ -19,12 +19,22 @@ using map_tools::kPartsBank;
 constexpr int kNoPreview = -1;
 
 struct MapTool {
-  const char16_t* text;
-  int preview;  // picture of ImageList1, or kNoPreview
+  const char16_t* text;        // Label_Point while the tool is chosen
+  int preview;                 // picture of ImageList1, or kNoPreview
+  const char16_t* name = u"";  // what the button is called where it has no text
 };
 
-// Tags 101 to 109 of the line and parts banks; the breakwater bank shows picture (tag - 101)
-// and no text.
+// Tags 101 to 109 of each bank. The breakwater tools show no text; their names tell the three
+// ends (open at the start, closed, open at both ends) and where the inner line runs.
+constexpr MapTool kHatoBankTools[] = {{u"", 0, u"波止　始端開き"},
+                                      {u"", 1, u"波止　始端開き　軸寄りの線"},
+                                      {u"", 2, u"波止　始端開き　外寄りの線"},
+                                      {u"", 3, u"波止　閉じた帯"},
+                                      {u"", 4, u"波止　閉じた帯　軸寄りの線"},
+                                      {u"", 5, u"波止　閉じた帯　外寄りの線"},
+                                      {u"", 6, u"波止　両端開き"},
+                                      {u"", 7, u"波止　両端開き　軸寄りの線"},
+                                      {u"", 8, u"波止　両端開き　外寄りの線"}};
 constexpr MapTool kLineBankTools[] = {
     {u"縦線", kNoPreview},   {u"横線", kNoPreview},   {u"斜め線", kNoPreview},
     {u"自由線", kNoPreview}, {u"矢印線", kNoPreview}, {u"×付線", kNoPreview},
@@ -44,7 +54,7 @@ std::optional<MapTool> Map_Tool(int bank, int tag) {
   const int i = tag - map_tools::kFirstTag;
   switch (bank) {
     case kHatoBank:
-      return MapTool{u"", i};
+      return kHatoBankTools[i];
     case kLineBank:
       return kLineBankTools[i];
     case kPartsBank:
@@ -55,6 +65,13 @@ std::optional<MapTool> Map_Tool(int bank, int tag) {
 }
 
 }  // namespace
+
+QString TForm_Main::Map_Tool_Name(int bank, int tag) {
+  if (tag == 0) return QStringLiteral("道具なし");
+  const std::optional<MapTool> tool = Map_Tool(bank, tag);
+  if (!tool) return {};
+  return QString::fromUtf16(tool->text[0] != u'\0' ? tool->text : tool->name);
+}
 
 void TForm_Main::Btn_Shikake_Or_PointClick(QObject*) {
   New_Picture();
@@ -108,7 +125,9 @@ void TForm_Main::Set_S2_Glyphs() {
   if (bank < kHatoBank || bank > kPartsBank) return;
   for (int i = 0; i < 9; ++i) {
     auto* button = findChild<TSpeedButton*>(QStringLiteral("S2_Btn%1").arg(i + 1));
-    if (button) button->SetGlyph(ImageList1->GetBitmap(i + 9 * bank).Image());
+    if (!button) continue;
+    button->SetGlyph(ImageList1->GetBitmap(i + 9 * bank).Image());
+    button->SetHint(Map_Tool_Name(bank, button->Tag()));
   }
 }
 

@@ -31,15 +31,17 @@ constexpr int kHThin = F::kLineHorizontalThin;
 // clang-format off
 // Columns: tag, {button, name, left, top, layout}, {glyph, width, height, pen}, text, cursor,
 // press, drag, release, then where they matter the drag's line mode, pen width, eraser radius,
-// the rod drawn when chosen.
+// the rod drawn when chosen, and the button's name where the text is empty.
 constexpr RigTool kRigTools[] = {
     {kNone, {&F::S_Btn_Default, "S_Btn_Default", 16, 8, kLeft}, {G::Pointer, 32, 32, 1},
-     u"", crDefault, P::Nothing, D::Nothing, R::Nothing},
+     u"", crDefault, P::Nothing, D::Nothing, R::Nothing, F::kLineNone, 0, 0, nullptr, u"道具なし"},
     {kRodSpinning, {&F::SpeedButton13, "SpeedButton13", 16, 56, kLeft}, {G::None, 0, 0, 1},
-     u"", crDefault, P::RodDone, D::Nothing, R::Nothing, F::kLineNone, 0, 0, DrawRodSpinning},
+     u"", crDefault, P::RodDone, D::Nothing, R::Nothing, F::kLineNone, 0, 0, DrawRodSpinning,
+     u"竿とスピニングリール"},
     // The revolving-reel rod ends like its twin, so that the rod drawn at selection can be undone.
     {kRodRevolving, {&F::SpeedButton14, "SpeedButton14", 96, 56, kLeft}, {G::None, 0, 0, 1},
-     u"", crDefault, P::RodDone, D::Nothing, R::Nothing, F::kLineNone, 0, 0, DrawRodRevolving},
+     u"", crDefault, P::RodDone, D::Nothing, R::Nothing, F::kLineNone, 0, 0, DrawRodRevolving,
+     u"竿と回転リール"},
 
     // The parts: each one's cursor is the picture of it, numbered like its tag.
     {kVSarukan, {&F::S_Btn_V_Sarukan, "S_Btn_V_Sarukan", 16, 96, kLeft}, {G::Part, 7, 22, 1},

@@ -86,7 +86,14 @@ struct RigTool {
   int pen_width = 0;      // of the line drawn while dragging or at the release
   int eraser_radius = 0;  // of the disc the eraser leaves
   void (*drawn_when_chosen)(Canvas&, int x, int y) = nullptr;  // the rods
+  const char16_t* name = nullptr;  // what the button is called where it has no status text
 };
+
+// What the tool's button is called (its tooltip, and what a screen reader says): the status
+// text, or the row's name where the status text is empty.
+inline QString Rig_Tool_Name(const RigTool& tool) {
+  return QString::fromUtf16(tool.text[0] != u'\0' || !tool.name ? tool.text : tool.name);
+}
 
 // Every rig tool, in the palette's reading order (the order its buttons are made in).
 std::span<const RigTool> Rig_Tools();

@@ -1,6 +1,7 @@
 // The choosing controls: speed buttons, radio groups, the up-down spinner and the colour box.
 #include <qdrawutil.h>
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -31,9 +32,54 @@ QImage ShownGlyph(const QImage& glyph) {
   }
   return shown;
 }
+
+// Qt hears a checkable tool button as a check box; a palette button is a button that stays
+// pressed while its tool is chosen.
+class SpeedButtonAccessible : public QAccessibleWidget {
+ public:
+  explicit SpeedButtonAccessible(TSpeedButton* button)
+      : QAccessibleWidget(button, QAccessible::Button) {}
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    const auto* button = static_cast<const TSpeedButton*>(object());
+    s.checkable = button->isCheckable();
+    s.checked = button->isChecked();
+    s.pressed = button->isChecked();
+    return s;
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& name) override {
+    if (name == pressAction()) static_cast<TSpeedButton*>(object())->click();
+  }
+};
+
+class PictureAccessible : public QAccessibleWidget {
+ public:
+  explicit PictureAccessible(TImage* view) : QAccessibleWidget(view, QAccessible::Graphic) {}
+};
+
+QAccessibleInterface* ControlAccessible(const QString& class_name, QObject* object) {
+  if (class_name == QLatin1String(TSpeedButton::staticMetaObject.className())) {
+    return new SpeedButtonAccessible(static_cast<TSpeedButton*>(object));
+  }
+  if (class_name == QLatin1String(TImage::staticMetaObject.className())) {
+    return new PictureAccessible(static_cast<TImage*>(object));
+  }
+  return nullptr;
+}
+
 }  // namespace
 
+void InstallControlAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(ControlAccessible);
+    return true;
+  }();
+  (void)installed;
+}
+
 TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent) {
+  InstallControlAccessibility();
   setFocusPolicy(Qt::NoFocus);  // speed buttons never take the focus
   connect(this, &QToolButton::clicked, this, [this] { RunEvent(OnClick, this); });
 }
@@ -59,6 +105,11 @@ void TSpeedButton::SetCaption(const QString& caption) {
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   setText(shown);
   update();
+}
+
+void TSpeedButton::SetHint(const QString& hint) {
+  setToolTip(hint);
+  setAccessibleName(hint);
 }
 
 void TSpeedButton::SetGlyph(const QImage& glyph) {
