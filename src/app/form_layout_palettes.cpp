@@ -92,6 +92,11 @@ void Build_Rig_Palette(TForm_Main& f) {
   }
   f.SpeedButton13->resize(81, 41);  // the rod buttons are twice as wide
   f.SpeedButton14->resize(81, 41);
+  for (TSpeedButton* rod : {f.SpeedButton13, f.SpeedButton14}) {
+    QFont font = WindowFont();  // condensed, so that "ｽﾋﾟﾆﾝｸﾞﾘｰﾙ" stays inside the bevel
+    font.setStretch(QFont::SemiCondensed);
+    rod->setFont(font);
+  }
   f.S_Btn_Default->SetDown(true);
 
   f.Label_Buhin = Label_At(p, "Label_Buhin", 72, 8, QStringLiteral("Label_Buhin"));
@@ -112,7 +117,10 @@ void Build_Rig_Palette(TForm_Main& f) {
   f.Label4->SetFontColor(clRed);
   f.Label4->SetCaption(f.Label4->Caption());  // size it to its own font
   f.Btn_ClipBord = Button_At(p, "Btn_ClipBord", 14, 478, 86, 25, QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞから"));
-  f.Btn_ClipBord->setFont(UiFont(13));
+  // Condensed, so that the caption fits its button at the height of its neighbour's.
+  QFont condensed = UiFont(13);
+  condensed.setStretch(QFont::SemiCondensed);
+  f.Btn_ClipBord->setFont(condensed);
   f.Button4 = Button_At(p, "Button4", 99, 478, 86, 25, QStringLiteral("ファイルから"));
   f.Button4->setFont(UiFont(13));
 }

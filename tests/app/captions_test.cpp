@@ -1,0 +1,69 @@
+// Every caption fits its control with the fonts the program uses: measured with the control's
+// own font against the room the control gives its text.
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+
+#include "form_fixture.h"
+
+namespace nabrilo::testing {
+namespace {
+
+// The inked size of a caption: its widest line's ink, and one line's ink or the full height of
+// several lines.
+QSize Ink(const QWidget* w, const QString& text) {
+  const QFontMetrics fm = w->fontMetrics();
+  const QStringList lines = text.split(QLatin1Char('\n'));
+  int width = 0;
+  for (const QString& line : lines) width = std::max(width, fm.tightBoundingRect(line).width());
+  const int height = lines.size() == 1 ? fm.tightBoundingRect(text).height()
+                                       : static_cast<int>(lines.size()) * fm.height();
+  return {width, height};
+}
+
+TEST_F(FormTest, EveryCaptionFitsItsControl) {
+  QStringList cut;
+  const auto check = [&](const QWidget* w, const QString& text, QSize ink, QSize room) {
+    if (text.isEmpty()) return;
+    if (ink.width() > room.width() || ink.height() > room.height()) {
+      cut << QStringLiteral("%1 「%2」 %3×%4 in %5×%6")
+                 .arg(w->objectName(), text)
+                 .arg(ink.width())
+                 .arg(ink.height())
+                 .arg(room.width())
+                 .arg(room.height());
+    }
+  };
+  // Push buttons inside their 2-pixel frame, speed buttons inside their 1-pixel bevel.
+  for (const TButton* b : form->findChildren<TButton*>()) {
+    check(b, b->text(), Ink(b, b->text()), b->size() - QSize(4, 4));
+  }
+  for (const TSpeedButton* b : form->findChildren<TSpeedButton*>()) {
+    if (!b->text().isEmpty()) check(b, b->text(), Ink(b, b->text()), b->size() - QSize(2, 2));
+  }
+  // Radio buttons beside their indicator, and no two of a group overlapping.
+  for (const QRadioButton* r : form->findChildren<QRadioButton*>()) {
+    QStyleOptionButton option;
+    option.initFrom(r);
+    option.text = r->text();
+    const QRect room = r->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, r);
+    check(r, r->text(), Ink(r, r->text()), room.size());
+    for (const QRadioButton* other : r->parentWidget()->findChildren<QRadioButton*>()) {
+      if (other != r && other->geometry().intersects(r->geometry()))
+        check(r, r->text(), {1, 1}, {0, 0});
+    }
+  }
+  for (const QGroupBox* g : form->findChildren<QGroupBox*>()) {
+    check(g, g->title(), Ink(g, g->title()), g->size() - QSize(16, 0));
+  }
+  for (const QLabel* l : form->findChildren<QLabel*>()) {
+    check(l, l->text(), Ink(l, l->text()), l->size());
+  }
+  EXPECT_EQ(cut.join("\n").toStdString(), "");
+}
+
+}  // namespace
+}  // namespace nabrilo::testing
