@@ -2,6 +2,7 @@
 // other subsystems use to reach the picture and the window size.
 #include "app/form_main.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QStyle>
 #include <vector>
 
 #include "app/form_build.h"
@@ -62,6 +64,10 @@ TForm_Main::TForm_Main(QWidget* parent) : QWidget(parent) {
   setWindowIcon(Program_Icon());
   setAcceptDrops(true);
   setFont(WindowFont());
+  // The window keeps the light colours its glyphs and title were drawn for, whatever the
+  // desktop's theme: black hooks and lines on dark grey buttons all but vanish. Dialogs follow
+  // the theme.
+  setPalette(QApplication::style()->standardPalette());
   resize(kClientWidth, kClientHeight);
   setMinimumSize(kClientWidth, kClientHeight);
   Build_Header(*this);

@@ -1,5 +1,6 @@
-// Every caption fits its control with the fonts the program uses: measured with the control's
-// own font against the room the control gives its text.
+// Every caption fits its control with the fonts the program uses, measured with the control's
+// own font against the room the control gives its text; and stays readable on a dark desktop.
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -63,6 +64,37 @@ TEST_F(FormTest, EveryCaptionFitsItsControl) {
     check(l, l->text(), Ink(l, l->text()), l->size());
   }
   EXPECT_EQ(cut.join("\n").toStdString(), "");
+}
+
+class DarkDesktop : public FormTest {
+ protected:
+  void Before_Create() override {
+    QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    QApplication::setPalette(dark);
+  }
+  void TearDown() override {
+    FormTest::TearDown();
+    QApplication::setPalette(QApplication::style()->standardPalette());
+  }
+};
+
+TEST_F(DarkDesktop, TheWindowKeepsTheLightColoursItsGlyphsWereDrawnFor) {
+  ASSERT_LT(QApplication::palette().color(QPalette::Button).lightness(), 100);
+  for (const QWidget* w :
+       {static_cast<const QWidget*>(form->S_Btn_H_M_Hari),
+        static_cast<const QWidget*>(form->Btn_File), static_cast<const QWidget*>(form->Panel2)}) {
+    EXPECT_GT(w->palette().color(QPalette::Button).lightness(), 180)
+        << w->objectName().toStdString();
+    EXPECT_GT(w->palette().color(QPalette::Window).lightness(), 180)
+        << w->objectName().toStdString();
+    EXPECT_LT(w->palette().color(QPalette::ButtonText).lightness(), 80);
+  }
+  // The navy title on a light header.
+  EXPECT_GT(form->Panel2->palette().color(QPalette::Window).lightness() -
+                form->Label1->palette().color(QPalette::WindowText).lightness(),
+            100);
 }
 
 }  // namespace
