@@ -2,15 +2,14 @@
 // other subsystems use to reach the picture and the window size.
 #include "app/form_main.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPixmap>
 #include <QScreen>
-#include <QStyle>
 #include <vector>
 
 #include "app/form_build.h"
@@ -46,6 +45,28 @@ QIcon Program_Icon() {
   return icon;
 }
 
+// The light colours the window's artwork was drawn for: Qt's own (Fusion's) on a desktop without
+// a theme. Written out, because the style's standard palette follows the desktop's theme.
+QPalette Light_Palette() {
+  const QColor face(0xEF, 0xEF, 0xEF);
+  QPalette p(Qt::black, face, Qt::white, QColor(0x9F, 0x9F, 0x9F), QColor(0xB8, 0xB8, 0xB8),
+             Qt::black, Qt::white, Qt::white, face);
+  p.setColor(QPalette::Midlight, QColor(0xCA, 0xCA, 0xCA));
+  p.setColor(QPalette::Shadow, QColor(0x76, 0x76, 0x76));
+  p.setColor(QPalette::Highlight, QColor(0x30, 0x8C, 0xC6));
+  p.setColor(QPalette::AlternateBase, QColor(0xF7, 0xF7, 0xF7));
+  p.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 0x80));
+  const QColor greyed(0xBE, 0xBE, 0xBE);
+  for (const QPalette::ColorRole role :
+       {QPalette::WindowText, QPalette::Dark, QPalette::Text, QPalette::ButtonText}) {
+    p.setColor(QPalette::Disabled, role, greyed);
+  }
+  p.setColor(QPalette::Disabled, QPalette::Base, face);
+  p.setColor(QPalette::Disabled, QPalette::Shadow, QColor(0xB1, 0xB1, 0xB1));
+  p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(0x91, 0x91, 0x91));
+  return p;
+}
+
 // Runs one start-up step; its failure is shown in the standard error box and start-up goes on.
 template <typename Fn>
 void Report_Failure(const Fn& step) {
@@ -67,7 +88,7 @@ TForm_Main::TForm_Main(QWidget* parent) : QWidget(parent) {
   // The window keeps the light colours its glyphs and title were drawn for, whatever the
   // desktop's theme: black hooks and lines on dark grey buttons all but vanish. Dialogs follow
   // the theme.
-  setPalette(QApplication::style()->standardPalette());
+  setPalette(Light_Palette());
   resize(kClientWidth, kClientHeight);
   setMinimumSize(kClientWidth, kClientHeight);
   Build_Header(*this);

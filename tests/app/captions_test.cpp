@@ -66,6 +66,21 @@ TEST_F(FormTest, EveryCaptionFitsItsControl) {
   EXPECT_EQ(cut.join("\n").toStdString(), "");
 }
 
+TEST_F(FormTest, WithoutAThemeTheWindowHasQtsOwnColours) {
+  QStringList differing;
+  for (int g = 0; g < QPalette::NColorGroups; ++g) {
+    for (int r = 0; r < QPalette::NColorRoles; ++r) {
+      const auto group = static_cast<QPalette::ColorGroup>(g);
+      const auto role = static_cast<QPalette::ColorRole>(r);
+      if (form->palette().color(group, role).rgba() !=
+          QApplication::palette().color(group, role).rgba()) {
+        differing << QStringLiteral("%1/%2").arg(g).arg(r);
+      }
+    }
+  }
+  EXPECT_EQ(differing.join(", ").toStdString(), "");
+}
+
 class DarkDesktop : public FormTest {
  protected:
   void Before_Create() override {
