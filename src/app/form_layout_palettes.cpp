@@ -109,6 +109,7 @@ void Build_Rig_Palette(TForm_Main& f) {
   PlaceControl(f.ColorBox1, "ColorBox1", 5, 4, 173, 22);
   f.ColorBox1->SetSelected(clBlack);
   f.ColorBox1->setAccessibleName(QStringLiteral("描く色"));
+  f.ColorBox1->setAccessibleDescription(QStringLiteral("描く色"));  // its name is the colour chosen
   f.ColorBox1->view()->setAccessibleName(QStringLiteral("描く色"));  // its drop-down list
 
   f.Label3 = Label_At(p, "Label3", 21, 465, QStringLiteral("編集用　読込"), 11);
