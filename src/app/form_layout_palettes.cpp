@@ -4,10 +4,10 @@
 
 #include "app/form_build.h"
 #include "app/form_main.h"
-#include "interaction/rig_tools.h"
 #include "map/map_tools.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
+#include "rig/rig_tools.h"
 
 namespace nabrilo {
 
