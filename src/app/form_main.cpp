@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/form_build.h"
+#include "document/recovery.h"
 #include "platform/cursors.h"
 #include "platform/fonts.h"
 #include "platform/user_dialogs.h"
@@ -181,7 +182,10 @@ void TForm_Main::showEvent(QShowEvent* event) {
   FormShow();
 }
 
+// The user's own close (閉じる or the window's close button): the picture is left behind on
+// purpose, so its recovery copy goes too.
 void TForm_Main::closeEvent(QCloseEvent* event) {
+  if (recovery_) recovery_->Discard();
   event->accept();
 }
 

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
@@ -16,6 +17,8 @@
 #include "platform/tcolor.h"
 
 namespace nabrilo {
+
+class RecoveryKeeper;
 
 class TForm_Main : public QWidget {
   Q_OBJECT
@@ -244,6 +247,17 @@ class TForm_Main : public QWidget {
   void Paste_Picture(const QImage& picture);  // a pasted or dropped picture replaces ours
   void Load_Picture_File(const QString& FileName);  // the load button, once a file is chosen
 
+  // ---- Recovery copies of the picture (document/form_recovery.cpp, document/recovery.h) ----
+  // Off until Start_Recovery: the program turns it on; tests and the scenario runner only when
+  // they ask for it. Copies left by an earlier run are offered once the window is shown.
+  void Start_Recovery(const QString& folder);
+  void Offer_Recovery();
+  // A change of the picture has ended: the picture, or the undo snapshot that holds it, is
+  // handed to the recovery writer.
+  void Keep_For_Recovery();
+  void Keep_For_Recovery(const QByteArray& snapshot);
+  RecoveryKeeper* Recovery() { return recovery_.get(); }
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -253,6 +267,9 @@ class TForm_Main : public QWidget {
 
  private:
   bool shown_once_ = false;
+  std::unique_ptr<RecoveryKeeper> recovery_;
+  bool offering_ = false;     // the question about left copies is open
+  QString open_after_offer_;  // a file named on the command line waits for it
 };
 
 }  // namespace nabrilo

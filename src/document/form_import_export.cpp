@@ -41,6 +41,7 @@ void TForm_Main::Button_ClearClick(QObject*) {
   Undo_State = kUndoEmpty;
   Btn_Undo_1->setEnabled(false);
   Btn_Undo_2->setEnabled(false);
+  Keep_For_Recovery();
 }
 
 void TForm_Main::Btn_ClipClick(QObject*) {
@@ -86,6 +87,7 @@ void TForm_Main::Paste_Picture(const QImage& picture) {
   Label_Size->SetCaption(Size_Text(picture.width(), picture.height()));
   Image1->SetAutoSize(true);
   Fit_Window_To_Picture();
+  Keep_For_Recovery();
 }
 
 void TForm_Main::Button4Click(QObject*) {
@@ -98,6 +100,7 @@ void TForm_Main::Load_Picture_File(const QString& FileName) {
   switch (load.outcome) {
     case PictureLoad::Loaded:
       Image1->SetPicture(Bitmap(load.image));
+      Keep_For_Recovery();
       break;
     case PictureLoad::BadBitmap:  // the standard error box; the picture and window stay
       throw AppError(BadBitmapText());

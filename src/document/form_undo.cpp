@@ -20,6 +20,7 @@ void TForm_Main::Take_Snapshot() {
   // The first time both streams get the picture; after that Snap_Prev takes what Snap_Now had.
   RecordSnapshot(Image1->Picture().Image(), first, &Snap_Now, &Snap_Prev);
   Undo_State = kUndoRecorded;
+  Keep_For_Recovery(Snap_Now);
 }
 
 void TForm_Main::Btn_Undo_1Click(QObject*) {
@@ -32,6 +33,7 @@ void TForm_Main::Btn_Undo_1Click(QObject*) {
   Image1->SetPicture(Image1->Picture());
   Btn_Undo_1->setEnabled(false);
   Btn_Undo_2->setEnabled(false);
+  Keep_For_Recovery(Snap_Now);
 }
 
 }  // namespace nabrilo

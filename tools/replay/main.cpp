@@ -7,6 +7,7 @@
 #include "offscreen_screen.h"
 #include "platform/application.h"
 #include "platform/fonts.h"
+#include "platform/quit_signals.h"
 #include "scenario.h"
 
 namespace {
@@ -39,10 +40,15 @@ stops the script at its line.
   key KEY                       Enter Escape Backspace Tab Space Delete Left
                                 Right Up Down Home End, A-Z, 0-9
   answer FILE|cancel            answer the next file dialog
+  reply yes|no                  answer the next question (はい or いいえ)
   clipboard FILE                put a BMP, JPEG or PNG picture on the clipboard
   clipboard-clear               empty the clipboard
   clipboard-save FILE           write the clipboard's picture as BMP
   save FILE                     write the picture as BMP
+  recovery                      turn recovery copies on ($XDG_STATE_HOME), as
+                                the program does; left copies are offered
+  hold                          once the copy is written, print "holding" and
+                                run until a signal ends the run
 
   expect NAME TEXT              caption or text of a control
   expect-enabled NAME yes|no    control enabled or disabled
@@ -56,8 +62,9 @@ stops the script at its line.
   expect-pixel X Y COLOR        0x00BBGGRR, bare hex, or a name like clRed
   expect-picture FILE           equal to a BMP or PNG picture (RGB only)
 
-A dialog with no answer queued, answers left over at the end, a click on a
-covered control and an updown count below 1 are errors.
+A dialog with no answer queued, a question with no reply queued, answers or
+replies left over at the end, a click on a covered control and an updown count
+below 1 are errors.
 
 Canvas scripts (colours 0x00BBGGRR):
   new W H | pen COLOR WIDTH | rop copy|notxor | brush COLOR solid | brush clear
@@ -77,6 +84,8 @@ int main(int argc, char** argv) {
   nabrilo::TApplication app(argc, argv);
   nabrilo::TApplication::setApplicationName(QStringLiteral("Nabrilo"));
   nabrilo::TApplication::setApplicationDisplayName(QStringLiteral("Nabrilo"));
+  // As in the program: SIGTERM, SIGHUP and SIGINT end the run along its normal road.
+  nabrilo::QuitOnTerminationSignals();
   const QStringList args = nabrilo::TApplication::arguments();
   QTextStream err(stderr);
   if (args.size() == 2 && (args[1] == QLatin1String("--help") || args[1] == QLatin1String("-h"))) {
