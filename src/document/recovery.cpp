@@ -1,6 +1,7 @@
 #include "document/recovery.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -192,17 +193,22 @@ int RecoveryKeeper::Writes() const {
 }
 
 void RecoveryKeeper::Work() {
+  // The window's thread comes first when the cores are busy.
+  ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
   QByteArray own;  // the copy being written; its memory is reused from one write to the next
   std::unique_lock lock(mutex_);
   for (;;) {
     wake_.wait(lock, [this] { return has_pending_ || stopping_; });
     if (!has_pending_) break;
     writing_ = true;
-    // Each picture handed over is copied out at once, so the window's own buffers are shared
-    // only for that moment (its next drawing must not have to copy them); the write waits a
-    // little for the changes that follow.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(gather_ms_);
-    do {
+    // The changes that follow within a moment replace this one: a burst costs one write, and
+    // the copying is done while the user is most likely not drawing. Only the newest picture
+    // is referenced meanwhile, which the next snapshot does not write into.
+    if (!stopping_) {
+      wake_.wait_for(lock, std::chrono::milliseconds(gather_ms_),
+                     [this] { return stopping_ || discarded_; });
+    }
+    if (has_pending_ && !discarded_) {
       Picture picture = std::move(pending_);
       pending_ = {};
       has_pending_ = false;
@@ -212,18 +218,7 @@ void RecoveryKeeper::Work() {
       } else {
         EncodeBmpInto(picture.image, &own);
       }
-      picture = {};
-      lock.lock();
-      if (!stopping_) {
-        wake_.wait_until(lock, deadline,
-                         [this] { return has_pending_ || stopping_ || discarded_; });
-      }
-      // A steady stream of changes must not hold the write back: after the deadline the newest
-      // waits for the next round.
-    } while (has_pending_ && !discarded_ &&
-             (stopping_ || std::chrono::steady_clock::now() < deadline));
-    if (!discarded_) {
-      lock.unlock();
+      picture = {};  // the window's own memory is no longer shared
       const bool written = WriteCopy(own);
       lock.lock();
       if (written) ++writes_;
