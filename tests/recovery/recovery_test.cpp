@@ -212,6 +212,28 @@ TEST_F(Recovery, DamagedAndOversizedCopiesAreRefusedWithTheLoadMessageAndRemoved
   EXPECT_EQ(Files(), QStringList());
 }
 
+// The end of a run by a signal destroys the window with a write still waiting: it is written
+// then. The user's close drops it and takes the copy and the lock away.
+TEST_F(Recovery, AWaitingWriteIsDoneAtTheEndAndDroppedByTheUsersClose) {
+  QImage picture(300, 200, QImage::Format_RGB32);
+  picture.fill(0xff3366cc);
+  QString path;
+  {
+    RecoveryKeeper keeper(Folder(), 60000);
+    keeper.Keep(picture);
+    path = keeper.CopyPath();
+  }
+  EXPECT_EQ(QImage(path, "BMP").convertToFormat(QImage::Format_RGB32), picture);
+  ASSERT_TRUE(QFile::remove(path));
+  {
+    RecoveryKeeper keeper(Folder(), 60000);
+    keeper.Keep(picture);
+    keeper.Discard();
+    keeper.Keep(picture);
+  }
+  EXPECT_EQ(Files(), QStringList());
+}
+
 // Drawing goes on and no box appears when copies cannot be written; standard error gets one
 // line for the kind of failure, however many changes follow.
 class RecoveryWriteFailure : public Recovery {
