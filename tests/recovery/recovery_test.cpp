@@ -12,11 +12,15 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <algorithm>
 #include <functional>
 #include <memory>
 
+#include "app/form_main.h"
+#include "platform/controls.h"
+#include "platform/user_dialogs.h"
 #include "replay/replay_process.h"
 
 namespace nabrilo::testing {
@@ -210,6 +214,30 @@ TEST_F(Recovery, DamagedAndOversizedCopiesAreRefusedWithTheLoadMessageAndRemoved
          "expect-message \"ビットマップイメージが不正です\"\n"
          "expect-size 500 500\nexpect-no-message\n");
   EXPECT_EQ(Files(), QStringList());
+}
+
+// `nabrilo FILE`: the question comes first, and FILE is opened after the answer.
+TEST_F(Recovery, AFileGivenAtStartIsOpenedAfterTheQuestion) {
+  auto program = StartProgram(Picture("rig_title.png"));
+  ASSERT_TRUE(WaitUntil([&] { return Files("*.bmp").size() == 1; }));
+  Kill(program.get(), SIGKILL);
+  ScriptedDialogs dialogs;
+  dialogs.replies.push_back(true);
+  SetDialogs(&dialogs);
+  {
+    TForm_Main form;
+    form.Start_Recovery(Folder());
+    form.show();
+    form.Open_At_Start(Picture("rod_spinning.png"));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown.front().kind, ScriptedDialogs::Shown::Question);
+    EXPECT_TRUE(dialogs.replies.empty());
+    EXPECT_EQ(form.Image1->Picture().Image(),
+              QImage(Picture("rod_spinning.png")).convertToFormat(QImage::Format_RGB32));
+  }
+  SetDialogs(nullptr);
 }
 
 // The end of a run by a signal destroys the window with a write still waiting: it is written
