@@ -50,7 +50,8 @@ void TForm_Main::Offer_Recovery() {
     QFile::remove(own);
   }
   offering_ = false;
-  if (!open_after_offer_.isEmpty()) Open_Given_File(std::exchange(open_after_offer_, QString()));
+  const QString file = std::exchange(open_after_offer_, QString());
+  if (!file.isEmpty() && !QuitRequested()) Open_Given_File(file);
 }
 
 void TForm_Main::Keep_For_Recovery() {
