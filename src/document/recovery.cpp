@@ -86,6 +86,7 @@ RecoveryKeeper::RecoveryKeeper(const QString& folder, int gather_ms)
            QStringLiteral("recovery copies are off: cannot write in the folder %1").arg(folder));
     return;
   }
+  QFile::setPermissions(lock_->fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
   copy_path_ = folder + QLatin1Char('/') + name + kCopySuffix;
   worker_ = std::thread(&RecoveryKeeper::Work, this);
 }
