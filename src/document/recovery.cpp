@@ -36,6 +36,13 @@ const QString kPartSuffix = QStringLiteral(".bmp.part");
 std::unique_ptr<QLockFile> TryLock(const QString& path) {
   auto lock = std::make_unique<QLockFile>(path);
   lock->setStaleLockTime(0);
+  // Our own number in another window's lock: that window died and this process got its number
+  // again (a fresh container at each boot), so the number says nothing; the file lock decides.
+  qint64 pid = 0;
+  QString host, app;
+  if (lock->getLockInfo(&pid, &host, &app) && pid == QCoreApplication::applicationPid()) {
+    lock->removeStaleLockFile();
+  }
   if (!lock->tryLock(0)) return nullptr;
   return lock;
 }

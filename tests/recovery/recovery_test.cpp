@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -238,6 +239,25 @@ TEST_F(Recovery, AFileGivenAtStartIsOpenedAfterTheQuestion) {
               QImage(Picture("rod_spinning.png")).convertToFormat(QImage::Format_RGB32));
   }
   SetDialogs(nullptr);
+}
+
+// A restarted process may get the number of the one that died (a fresh container at each
+// boot): the lock then names this very process, and only the file lock tells it is free.
+TEST_F(Recovery, ALockInThisProcesssOwnNumberDoesNotHideACopy) {
+  ASSERT_TRUE(QDir().mkpath(Folder()));
+  QFile copy(QDir(Folder()).filePath("nabrilo-7-7.bmp"));
+  ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+  copy.close();
+  QFile lock(QDir(Folder()).filePath("nabrilo-7-7.lock"));
+  ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+  lock.write(QStringLiteral("%1\n%2\n%3\n")
+                 .arg(QCoreApplication::applicationPid())
+                 .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                      QSysInfo::machineHostName())
+                 .toUtf8());
+  lock.close();
+  RecoveryKeeper keeper(Folder());
+  EXPECT_EQ(keeper.TakeLeftCopies().size(), 1u);
 }
 
 // The end of a run by a signal destroys the window with a write still waiting: it is written
