@@ -4,6 +4,7 @@
 #include "app/form_main.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
+#include "platform/panel_scroller.h"
 #include "platform/raw_picture.h"
 
 namespace nabrilo {
@@ -71,6 +72,7 @@ void Build_Drawing_Surface(TForm_Main& f) {
 
   f.Image1 = new TImage(f.Panel_Image);
   PlaceControl(f.Image1, "Image1", 6, 6, 500, 500);
+  f.Image1_Scroll = new PanelScroller(f.Panel_Image, f.Image1, QPoint(6, 6));
 
   f.Edit_Y = new TEdit(f.Panel_Image);
   PlaceControl(f.Edit_Y, "Edit_Y", 0, 0, 0, 0);

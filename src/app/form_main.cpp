@@ -14,6 +14,7 @@
 #include "app/form_build.h"
 #include "platform/cursors.h"
 #include "platform/fonts.h"
+#include "platform/panel_scroller.h"
 #include "platform/user_dialogs.h"
 #include "platform/version_info.h"
 
@@ -161,13 +162,34 @@ Canvas& TForm_Main::Picture_Canvas() {
 }
 
 void TForm_Main::New_Picture() {
+  Image1_Scroll->ScrollTo({0, 0});
   Image1->setGeometry(6, 6, 500, 500);
   Image1->SetPicture(Bitmap(500, 500));
 }
 
+// Nothing on Linux keeps a window on its screen, so the window does: the size asked for is taken
+// up to the available area of its screen (without panels and docks), and the window is moved
+// back inside that area when it reaches past it. The frame counts as the larger of the design
+// frame and the one the window manager has put around the window. The minimum size comes first:
+// on a screen smaller than that, the frame's top-left corner stays on the screen.
 void TForm_Main::Set_Outer_Size(int width, int height) {
-  resize(std::max(width - kFrameWidth, minimumWidth()),
-         std::max(height - kFrameHeight, minimumHeight()));
+  const QSize frame = Frame_Size();
+  QSize client(width - kFrameWidth, height - kFrameHeight);
+  const QScreen* on = screen();
+  const QRect area = on ? on->availableGeometry() : QRect();
+  if (!area.isEmpty()) client = client.boundedTo(area.size() - frame);
+  resize(client.expandedTo(minimumSize()));
+  if (area.isEmpty()) return;
+  const QSize outer = size() + frame;
+  const QPoint at = pos();  // the frame's top-left corner
+  const QPoint inside(std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width())),
+                      std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height())));
+  if (inside != at) move(inside);
+}
+
+QSize TForm_Main::Frame_Size() const {
+  const QSize drawn = frameGeometry().size() - size();
+  return drawn.expandedTo(QSize(kFrameWidth, kFrameHeight));
 }
 
 QSize TForm_Main::Outer_Size() const {

@@ -17,6 +17,8 @@
 
 namespace nabrilo {
 
+class PanelScroller;
+
 class TForm_Main : public QWidget {
   Q_OBJECT
 
@@ -41,8 +43,10 @@ class TForm_Main : public QWidget {
   // Drawing surface.
   TPanel* Panel_Image = nullptr;  // the green ground around the picture
   TImage* Image1 = nullptr;       // the picture being drawn
-  TEdit* Edit_Y = nullptr;        // the text field of map mode, on the drawing surface
-  TEdit* Edit_X = nullptr;        // the text field of rig mode, on the window
+  // Scroll bars of Panel_Image, shown only when the picture reaches past it (app/form_layout.cpp).
+  PanelScroller* Image1_Scroll = nullptr;
+  TEdit* Edit_Y = nullptr;  // the text field of map mode, on the drawing surface
+  TEdit* Edit_X = nullptr;  // the text field of rig mode, on the window
   // Rig palette (仕掛け図). Each speed button carries its tool's tag; interaction/rig_tools.h
   // has one row per button with its tool's text, cursor and gestures.
   TPanel* Panel_Shikake = nullptr;
@@ -181,8 +185,11 @@ class TForm_Main : public QWidget {
   Canvas& Picture_Canvas();  // the canvas of the picture of Image1
   void New_Picture();        // a white 500 × 500 picture at (6, 6), as at creation
   // The window's outer size counts a frame of 8 × 34 around the client area (this widget).
-  void Set_Outer_Size(int width, int height);  // never below the minimum, no upper limit
+  // Never below the minimum; up to the available area of the window's screen, inside which the
+  // window is kept.
+  void Set_Outer_Size(int width, int height);
   QSize Outer_Size() const;
+  QSize Frame_Size() const;  // the design frame, or the window manager's where that is larger
   void Btn_Shikake_Or_PointClick(QObject* Sender);
   void _cursor_sel_(QObject* Sender);
   void S_Btn_DefaultClick(QObject* Sender);

@@ -9,6 +9,7 @@
 #include "document/picture_file.h"
 #include "document/png_file.h"
 #include "platform/controls.h"
+#include "platform/panel_scroller.h"
 #include "platform/user_dialogs.h"
 
 namespace nabrilo {
@@ -83,6 +84,7 @@ void TForm_Main::Btn_ClipBordClick(QObject*) {
 
 void TForm_Main::Paste_Picture(const QImage& picture) {
   Image1->SetPicture(Bitmap(picture));
+  Image1_Scroll->ScrollTo({0, 0});
   Label_Size->SetCaption(Size_Text(picture.width(), picture.height()));
   Image1->SetAutoSize(true);
   Fit_Window_To_Picture();
@@ -98,6 +100,7 @@ void TForm_Main::Load_Picture_File(const QString& FileName) {
   switch (load.outcome) {
     case PictureLoad::Loaded:
       Image1->SetPicture(Bitmap(load.image));
+      Image1_Scroll->ScrollTo({0, 0});
       break;
     case PictureLoad::BadBitmap:  // the standard error box; the picture and window stay
       throw AppError(BadBitmapText());

@@ -388,7 +388,7 @@ Session* session = nullptr;
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  static std::unique_ptr<QTemporaryFile> screen = UseLargeOffscreenScreen();
+  static std::unique_ptr<QTemporaryFile> screen = UseOffscreenScreen();
   QuietOffscreenNotes();
   InstallFontAliases();
   // Never destroyed: Qt's own objects outlive it at exit, and its destructor would run after
