@@ -17,6 +17,9 @@ QImage DecodePng(const QByteArray& bytes, const PictureLimits& limits = {});
 // `image` in Format_RGB32 as it shows over white paper; a null image when memory runs out.
 QImage LaidOnWhite(const QImage& image);
 
+// The zlib level the PNG writer uses (1 fastest … 9 smallest).
+constexpr int kPngCompression = 1;
+
 // Writes `image` as a PNG to `path` the way WriteBmpFile writes a BMP: through a temporary file
 // that replaces the target only once complete, regular files only. False when anything fails.
 bool WritePngFile(const QImage& image, const QString& path);
