@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QMargins>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -189,7 +190,9 @@ class TForm_Main : public QWidget {
   // window is kept.
   void Set_Outer_Size(int width, int height);
   QSize Outer_Size() const;
-  QSize Frame_Size() const;  // the design frame, or the window manager's where that is larger
+  // The frame around the client area: the design frame (4 at the sides, 26 above, 8 below), or
+  // the window manager's where that is larger.
+  QMargins Frame_Margins() const;
   void Btn_Shikake_Or_PointClick(QObject* Sender);
   void _cursor_sel_(QObject* Sender);
   void S_Btn_DefaultClick(QObject* Sender);

@@ -87,7 +87,7 @@ TEST_F(BigPicture, ALoadLargerThanTheScreenKeepsTheWindowAndItsControlsOnTheScre
   // A user has put the window near the bottom-right corner.
   form->move(Available().topLeft() + QPoint(500, 400));
   Load(3000, 2000);
-  const QRect frame(form->pos(), form->size() + form->Frame_Size());
+  const QRect frame = form->geometry().marginsAdded(form->Frame_Margins());
   EXPECT_TRUE(Available().contains(frame)) << frame.x() << "," << frame.y();
   EXPECT_EQ(frame.size(), Available().size()) << "as large as the screen allows";
   const QWidget* controls[] = {form->Button1, form->Btn_File, form->Btn_Clip, form->Panel_Shikake,
@@ -116,7 +116,7 @@ TEST_F(BigPicture, ALoadLargerThanTheScreenKeepsTheWindowAndItsControlsOnTheScre
   EXPECT_EQ(form->Outer_Size(), QSize(1120, 755));
   EXPECT_EQ(form->Image1->geometry(), QRect(6, 6, 900, 650));
   EXPECT_FALSE(Scroll().Horizontal()->isVisible() || Scroll().Vertical()->isVisible());
-  EXPECT_TRUE(Available().contains(QRect(form->pos(), form->size() + form->Frame_Size())));
+  EXPECT_TRUE(Available().contains(form->geometry().marginsAdded(form->Frame_Margins())));
 }
 
 TEST_F(BigPicture, TheWheelScrollsOnlyTheViewAndNotDuringAGesture) {
