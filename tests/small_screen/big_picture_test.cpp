@@ -119,7 +119,10 @@ TEST_F(BigPicture, ALoadLargerThanTheScreenKeepsTheWindowAndItsControlsOnTheScre
   EXPECT_TRUE(Available().contains(form->geometry().marginsAdded(form->Frame_Margins())));
 }
 
-TEST_F(BigPicture, TheWheelScrollsOnlyTheViewAndNotDuringAGesture) {
+TEST_F(BigPicture, TheWheelScrollsOnlyTheViewNotDuringAGestureAndUndoLeavesItSound) {
+  Choose_Rig(rig_tag::kVBigSarukan);
+  Press({300, 300});  // a stamp on the start picture: recorded for undo
+  Release({300, 300});
   Load(3000, 2000);
   Choose_Rig(rig_tag::kThinLine);
   const QImage before = form->Image1->Picture().Image().copy();
@@ -130,7 +133,8 @@ TEST_F(BigPicture, TheWheelScrollsOnlyTheViewAndNotDuringAGesture) {
   EXPECT_EQ(form->Image1->pos(), QPoint(6 - 60, 6 - 60));
   EXPECT_EQ(Scroll().Vertical()->value(), 60);
   EXPECT_EQ(form->Image1->Picture().Image(), before);
-  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoEmpty);
+  EXPECT_EQ(form->Undo_State, TForm_Main::kUndoRecorded);
+  EXPECT_FALSE(form->Btn_Undo_1->isEnabled());
   // A button held: the picture must not move under the pointer.
   Press({300, 300});
   Wheel({0, -120}, {}, Qt::LeftButton);
@@ -139,6 +143,14 @@ TEST_F(BigPicture, TheWheelScrollsOnlyTheViewAndNotDuringAGesture) {
   Release({300, 300});
   Wheel({0, 120 * 100});
   EXPECT_EQ(Scroll().Offset(), QPoint(60, 0));
+
+  // Undo brings back the 500 × 500 picture: no bars, at (6, 6), and the label says so.
+  ASSERT_TRUE(form->Btn_Undo_1->isEnabled());
+  Click(form->Btn_Undo_1);
+  EXPECT_EQ(form->Image1->Picture().Width(), 500);
+  EXPECT_EQ(form->Image1->pos(), QPoint(6, 6));
+  EXPECT_FALSE(Scroll().Horizontal()->isVisible() || Scroll().Vertical()->isVisible());
+  EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");
 }
 
 // Each gesture is made twice at the same places of the window: once on the unscrolled picture,
