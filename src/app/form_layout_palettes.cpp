@@ -2,9 +2,9 @@
 // load buttons below it, and the map palette (Panel_Point) that covers its upper part.
 #include "app/form_build.h"
 #include "app/form_main.h"
-#include "interaction/rig_tools.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
+#include "rig/rig_tools.h"
 
 namespace nabrilo {
 

@@ -1,8 +1,8 @@
 // Choosing a rig tool: its status text and screen cursor, and the rods drawn at once.
 #include "app/form_main.h"
-#include "interaction/rig_tools.h"
 #include "platform/controls.h"
 #include "platform/cursors.h"
+#include "rig/rig_tools.h"
 
 namespace nabrilo {
 

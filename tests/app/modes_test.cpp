@@ -4,8 +4,8 @@
 #include <QRadioButton>
 
 #include "form_fixture.h"
-#include "interaction/rig_tools.h"
 #include "rig/rig_parts.h"
+#include "rig/rig_tools.h"
 #include "support/picture_compare.h"
 
 namespace nabrilo::testing {

@@ -6,9 +6,9 @@
 #include <QTemporaryFile>
 
 #include "form_fixture.h"
-#include "interaction/rig_tools.h"
 #include "platform/fonts.h"
 #include "platform/version_info.h"
+#include "rig/rig_tools.h"
 #include "support/picture_compare.h"
 
 namespace nabrilo::testing {

@@ -1,5 +1,5 @@
 // The arc control points and the arrow head corners, on the worked examples.
-#include "interaction/stroke_geometry.h"
+#include "rig/stroke_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "artwork.h"
-#include "interaction/rig_tools.h"
 #include "rig/rig_parts.h"
+#include "rig/rig_tools.h"
 
 namespace nabrilo::artwork {
 

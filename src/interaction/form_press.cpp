@@ -3,9 +3,9 @@
 #include <QCursor>
 
 #include "app/form_main.h"
-#include "interaction/rig_tools.h"
 #include "platform/cursors.h"
 #include "rig/rig_parts.h"
+#include "rig/rig_tools.h"
 
 namespace nabrilo {
 

@@ -1,8 +1,8 @@
 // Pointer moves: the map drag step in map mode; in rig mode the trail of the traced strokes, the
 // free, vertical and horizontal lines drawn for good, and the erasers.
 #include "app/form_main.h"
-#include "interaction/rig_tools.h"
 #include "platform/arith.h"
+#include "rig/rig_tools.h"
 
 namespace nabrilo {
 

@@ -2,9 +2,9 @@
 // trail is put back, the lines drawn during the drag are ended, the eraser paints its last disc;
 // each finished stroke is recorded for undo. In map mode the map release does its part.
 #include "app/form_main.h"
-#include "interaction/rig_tools.h"
-#include "interaction/stroke_geometry.h"
 #include "platform/arith.h"
+#include "rig/rig_tools.h"
+#include "rig/stroke_geometry.h"
 
 namespace nabrilo {
 

@@ -1,6 +1,6 @@
 // The table of the rig tools. Rows follow the palette from the top left, row by row, as its
 // buttons are made.
-#include "interaction/rig_tools.h"
+#include "rig/rig_tools.h"
 
 #include "app/form_main.h"
 #include "platform/cursors.h"

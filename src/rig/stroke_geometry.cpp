@@ -1,4 +1,4 @@
-#include "interaction/stroke_geometry.h"
+#include "rig/stroke_geometry.h"
 
 #include <cmath>
 #include <cstdint>
