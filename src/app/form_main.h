@@ -199,27 +199,30 @@ class TForm_Main : public QWidget {
   void Open_Given_File(const QString& path);
   bool Gesture_In_Progress() const;  // a press on the picture not yet released
 
-  // ---- Drawing-surface interaction: press, move, release, trail, text (interaction/) ----
+  // ---- The picture's pointer handlers, handing over to the mode's; typing text (interaction/)
+  // ----
   void Image1MouseDown(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
   void Image1MouseMove(QObject* Sender, TShiftState Shift, int X, int Y);
   void Image1MouseUp(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
-  void Rig_Mouse_Up(int X, int Y);  // the rig-mode part of the release handler
-  enum class ArcDirection { Upward, Downward };
-  void Draw_Arc(ArcDirection direction);
   void Draw_Arrow_Head(int x1, int y1, int x2, int y2);
   void Eraser_Disc(int x, int y, int r);  // the white disc both erasers leave, in copy mode
-  void Trail_Start(int x, int y);
-  void Trail_Add(int x, int y);
-  void Trail_Restore();
-  bool Trail_Live = false;  // trail pixels are marked and not yet put back
   void Open_Text_Edit(TEdit* edit);
   void Edit_XKeyPress(QObject* Sender, char16_t& Key);
   void Edit_YKeyPress(QObject* Sender, char16_t& Key);
   void Commit_Text(TEdit* edit, TSpeedButton* no_tool_button, char16_t& Key);
 
-  // ---- Rig-diagram parts: tackle-part stamps, rods and reels (rig/) ----
-  // Drawn on a Canvas without the window (rig/rig_parts.h), from the rows of
-  // interaction/rig_tools.h.
+  // ---- Rig drawing: the rig tools' gestures and trail (rig/) ----
+  // Each reads the chosen tool's row of rig/rig_tools.h. The parts and rods are drawn on a Canvas
+  // without the window (rig/rig_parts.h).
+  void Rig_Mouse_Down(int X, int Y);  // the rig-mode part of the press handler
+  void Rig_Drag(int X, int Y);        // the rig-mode part of the move handler, past its gate
+  void Rig_Mouse_Up(int X, int Y);    // the rig-mode part of the release handler
+  enum class ArcDirection { Upward, Downward };
+  void Draw_Arc(ArcDirection direction);
+  void Trail_Start(int x, int y);
+  void Trail_Add(int x, int y);
+  void Trail_Restore();
+  bool Trail_Live = false;  // trail pixels are marked and not yet put back
 
   // ---- Map drawing: breakwater bands, the drag step, map symbol stamps (map/) ----
   void Calc_Haba(int start_x, int start_y, int end_x, int end_y, int width);
