@@ -84,7 +84,7 @@ constexpr MapTool kMapTools[] = {
 // clang-format on
 
 // Row n is tool 101 + n % 9 of bank n / 9, as the image list and the lookup count them.
-constexpr bool In_Picture_Order() {
+constexpr bool InPictureOrder() {
   int n = 0;
   for (const MapTool& t : kMapTools) {
     if (t.bank != n / kToolsPerBank || t.tag != kFirstTag + n % kToolsPerBank) return false;
@@ -92,7 +92,7 @@ constexpr bool In_Picture_Order() {
   }
   return n == 3 * kToolsPerBank;
 }
-static_assert(In_Picture_Order(), "the map tools are not in the order of their pictures");
+static_assert(InPictureOrder(), "the map tools are not in the order of their pictures");
 
 constexpr int kRoundCorner = 30;  // the corner ellipse of 丸四角 is 30 × 30
 

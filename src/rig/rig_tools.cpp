@@ -130,20 +130,20 @@ constexpr RigTool kRigTools[] = {
 
 // What a row's gesture carries is what its kind needs: a pen for the lines, a radius for the
 // erasers, a drawing for the rods, and nothing else.
-constexpr bool Well_Formed(const RigStroke& s) {
+constexpr bool WellFormed(const RigStroke& s) {
   const bool line = s.gesture == RigGesture::TracedLine || s.gesture == RigGesture::LiveLine;
   return (s.pen_width > 0) == line && (s.eraser_radius > 0) == (s.gesture == RigGesture::Eraser) &&
          (s.drawn_when_chosen != nullptr) == (s.gesture == RigGesture::Rod) &&
          (s.gesture == RigGesture::TracedLine || s.traced == TracedFigure::Straight) &&
          (s.gesture == RigGesture::LiveLine || s.live == LiveDirection::Free);
 }
-constexpr bool All_Well_Formed() {
+constexpr bool AllWellFormed() {
   for (const RigTool& t : kRigTools) {
-    if (!Well_Formed(t.stroke)) return false;
+    if (!WellFormed(t.stroke)) return false;
   }
   return true;
 }
-static_assert(All_Well_Formed(), "a rig tool's gesture carries what another kind needs");
+static_assert(AllWellFormed(), "a rig tool's gesture carries what another kind needs");
 
 }  // namespace
 
