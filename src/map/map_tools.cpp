@@ -83,16 +83,32 @@ constexpr MapTool kMapTools[] = {
 };
 // clang-format on
 
-// Row n is tool 101 + n % 9 of bank n / 9, as the image list and the lookup count them.
-constexpr bool InPictureOrder() {
+// A row carries what its kind of gesture needs and nothing else: the band style for the bands
+// of the breakwater bank, the figure for the lines and shapes of the line bank, a status text for
+// all but the bands, and a name for every tool, the bands too.
+constexpr bool WellFormed(const MapTool& t) {
+  const bool band = t.gesture == MapGesture::Band;
+  const bool line = t.gesture == MapGesture::RubberBand || t.gesture == MapGesture::FreeLine;
+  const Bank bank = band ? kHatoBank : (line ? kLineBank : kPartsBank);
+  return t.bank == bank && (t.text[0] == u'\0') == band && t.name[0] != u'\0' &&
+         (band || (t.ends == BandEnds::Closed && t.inner == BandInner::None)) &&
+         (line || (t.figure == Figure::Straight && t.corner == ReleaseCorner::Release &&
+                   t.mark == EndMark::None)) &&
+         (t.gesture == MapGesture::FreeLine) == (line && t.figure == Figure::Free);
+}
+
+// Every row well formed, and row n is tool 101 + n % 9 of bank n / 9, as the image list and the
+// lookup count them.
+constexpr bool WellFormedTable() {
   int n = 0;
   for (const MapTool& t : kMapTools) {
+    if (!WellFormed(t)) return false;
     if (t.bank != n / kToolsPerBank || t.tag != kFirstTag + n % kToolsPerBank) return false;
     ++n;
   }
   return n == 3 * kToolsPerBank;
 }
-static_assert(InPictureOrder(), "the map tools are not in the order of their pictures");
+static_assert(WellFormedTable(), "a map tool is out of order or carries what its kind does not");
 
 constexpr int kRoundCorner = 30;  // the corner ellipse of 丸四角 is 30 × 30
 
