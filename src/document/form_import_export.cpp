@@ -86,10 +86,10 @@ void TForm_Main::Paste_Picture(const QImage& picture) {
 
 void TForm_Main::Button4Click(QObject*) {
   if (!OpenPicDialog1->Execute()) return;
-  Load_Picture_File(OpenPicDialog1->FileName);
+  Replace_Picture_From_File(OpenPicDialog1->FileName);
 }
 
-void TForm_Main::Load_Picture_File(const QString& FileName) {
+void TForm_Main::Replace_Picture_From_File(const QString& FileName) {
   std::optional<BusyCursor> busy(std::in_place);
   const PictureLoad load = LoadPictureFile(FileName);
   switch (load.outcome) {

@@ -35,7 +35,7 @@ class BigPicture : public FormTest {
     picture.fill(kGround);
     const QString path = dir.filePath(QStringLiteral("photo %1.png").arg(w));
     ASSERT_TRUE(picture.save(path, "PNG"));
-    form->Load_Picture_File(path);
+    form->Replace_Picture_From_File(path);
     QCoreApplication::processEvents();
   }
   PanelScroller& Scroll() { return *form->Image1_Scroll; }
