@@ -75,7 +75,7 @@ void TForm_Main::Open_Given_File(const QString& path) {
       }
       break;
   }
-  Load_Picture_File(full);
+  Replace_Picture_From_File(full);
 }
 
 bool TForm_Main::Gesture_In_Progress() const {

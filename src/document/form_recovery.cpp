@@ -40,7 +40,7 @@ void TForm_Main::Offer_Recovery() {
     // The name says BMP, so the load either takes the picture or raises the error it shows.
     bool loaded = true;
     try {
-      Load_Picture_File(own);
+      Replace_Picture_From_File(own);
     } catch (const AppError& e) {
       loaded = false;
       Dialogs().ShowError(e.Text());

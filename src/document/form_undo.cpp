@@ -31,6 +31,8 @@ void TForm_Main::Btn_Undo_1Click(QObject*) {
   // The view takes the restored picture as a new one: a fresh canvas state (default pen and
   // brush), its own size when auto-size is on, a full repaint.
   Image1->SetPicture(Image1->Picture());
+  // The label follows the picture; the window keeps its size.
+  Label_Size->SetCaption(Size_Text(Image1->Picture().Width(), Image1->Picture().Height()));
   Btn_Undo_1->setEnabled(false);
   Btn_Undo_2->setEnabled(false);
   Keep_For_Recovery(Snap_Now);

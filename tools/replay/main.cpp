@@ -2,6 +2,8 @@
 // scripts against a bare canvas.
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
 #include "canvas_script.h"
 #include "offscreen_screen.h"
@@ -14,7 +16,9 @@ namespace {
 
 // The short form of docs/scenario-format.md.
 constexpr char kHelp[] =
-    R"(usage: nabrilo-replay SCENARIO          play a scenario against the main window
+    R"(usage: nabrilo-replay [--screen WxH] SCENARIO
+                                        play a scenario against the main window
+                                        (on one screen of W x H; 4096x4096 if not given)
        nabrilo-replay --canvas SCRIPT   run a canvas script on a bare canvas
        nabrilo-replay --help            this summary
 
@@ -76,7 +80,19 @@ Canvas scripts (colours 0x00BBGGRR):
 }  // namespace
 
 int main(int argc, char** argv) {
-  const auto screen_config = nabrilo::UseLargeOffscreenScreen();
+  // The screen has to be chosen before the application object exists.
+  std::optional<QSize> screen = nabrilo::kLargeScreen;
+  if (argc >= 3 && std::strcmp(argv[1], "--screen") == 0) {
+    screen = nabrilo::ParseScreenSize(QString::fromLocal8Bit(argv[2]));
+    if (!screen) {
+      std::fputs("nabrilo-replay: --screen wants a size such as 1280x1024\n", stderr);
+      return 2;
+    }
+    argv[2] = argv[0];
+    argv += 2;
+    argc -= 2;
+  }
+  const auto screen_config = nabrilo::UseOffscreenScreen(*screen);
   nabrilo::QuietOffscreenNotes();
   // The program's own application object: an error raised inside a handler goes to the
   // standard error box, where a scenario can check it.
@@ -103,6 +119,6 @@ int main(int argc, char** argv) {
   if (args.size() == 2 && !args[1].startsWith(QLatin1String("--"))) {
     return nabrilo::RunScenarioFile(args[1], err) ? 0 : 1;
   }
-  err << "usage: nabrilo-replay SCENARIO | --canvas SCRIPT | --help\n";
+  err << "usage: nabrilo-replay [--screen WxH] SCENARIO | --canvas SCRIPT | --help\n";
   return 2;
 }
