@@ -5,8 +5,10 @@
 #include <string_view>
 
 #include "app/form_main.h"
+#include "document/recovery.h"
 #include "platform/application.h"
 #include "platform/fonts.h"
+#include "platform/quit_signals.h"
 
 namespace {
 
@@ -93,7 +95,10 @@ int main(int argc, char** argv) {
   nabrilo::TApplication::setApplicationDisplayName(QStringLiteral("Nabrilo"));
   // Docks and the Wayland compositor match the window to its menu entry and icon by this id.
   nabrilo::TApplication::setDesktopFileName(QStringLiteral(NABRILO_APP_ID));
+  // A signal at logout ends the loop, and the window writes the latest picture on its way out.
+  nabrilo::QuitOnTerminationSignals();
   nabrilo::TForm_Main form;
+  form.Start_Recovery(nabrilo::RecoveryFolder());
   form.show();
   if (line.file) form.Open_At_Start(QString::fromLocal8Bit(line.file));
   return nabrilo::TApplication::exec();

@@ -13,8 +13,10 @@
 #include <vector>
 
 #include "app/form_build.h"
+#include "document/recovery.h"
 #include "platform/cursors.h"
 #include "platform/fonts.h"
+#include "platform/panel_scroller.h"
 #include "platform/user_dialogs.h"
 #include "platform/version_info.h"
 
@@ -188,13 +190,42 @@ Canvas& TForm_Main::Picture_Canvas() {
 }
 
 void TForm_Main::New_Picture() {
+  Image1_Scroll->ScrollTo({0, 0});
   Image1->setGeometry(6, 6, 500, 500);
   Image1->SetPicture(Bitmap(500, 500));
 }
 
+// Nothing on Linux keeps a window on its screen, so the window does: the size asked for is taken
+// up to the available area of its screen (without panels and docks), and the window is moved
+// back inside that area when its frame reaches past it. The minimum size comes first: on a
+// screen smaller than that, the frame's top-left corner stays on the screen.
 void TForm_Main::Set_Outer_Size(int width, int height) {
-  resize(std::max(width - kFrameWidth, minimumWidth()),
-         std::max(height - kFrameHeight, minimumHeight()));
+  const QMargins frame = Frame_Margins();
+  const QSize frame_size(frame.left() + frame.right(), frame.top() + frame.bottom());
+  QSize client(width - kFrameWidth, height - kFrameHeight);
+  const QScreen* on = screen();
+  const QRect area = on ? on->availableGeometry() : QRect();
+  if (!area.isEmpty()) client = client.boundedTo(area.size() - frame_size);
+  resize(client.expandedTo(minimumSize()));
+  if (area.isEmpty()) return;
+  // Placed by its client area: right after the window is shown, the window manager may not have
+  // told the frame yet, and a frame position would then put the title bar above the screen.
+  const QRect room = area.marginsRemoved(frame);
+  const QPoint at = geometry().topLeft();
+  const QPoint inside(std::max(room.left(), std::min(at.x(), room.right() + 1 - size().width())),
+                      std::max(room.top(), std::min(at.y(), room.bottom() + 1 - size().height())));
+  if (inside != at) move(pos() + (inside - at));
+}
+
+// The design frame's 8 × 34 taken as 4 at each side, 26 above and 8 below: window managers draw
+// title bars of 20 to 30 pixels and bottom edges of up to 5.
+QMargins TForm_Main::Frame_Margins() const {
+  constexpr int kSide = kFrameWidth / 2, kBelow = 8, kAbove = kFrameHeight - kBelow;
+  const QRect outer = frameGeometry(), inner = geometry();
+  return QMargins(std::max(inner.left() - outer.left(), kSide),
+                  std::max(inner.top() - outer.top(), kAbove),
+                  std::max(outer.right() - inner.right(), kSide),
+                  std::max(outer.bottom() - inner.bottom(), kBelow));
 }
 
 QSize TForm_Main::Outer_Size() const {
@@ -208,7 +239,10 @@ void TForm_Main::showEvent(QShowEvent* event) {
   FormShow();
 }
 
+// The user's own close (閉じる or the window's close button): the picture is left behind on
+// purpose, so its recovery copy goes too.
 void TForm_Main::closeEvent(QCloseEvent* event) {
+  if (recovery_) recovery_->Discard();
   event->accept();
 }
 

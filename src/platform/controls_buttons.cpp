@@ -20,7 +20,7 @@ namespace nabrilo {
 namespace {
 // A glyph without transparency of its own shows the button through the colour of its
 // bottom-left pixel, as glyph bitmaps always have.
-QImage ShownGlyph(const QImage& glyph) {
+QImage WithTransparentGround(const QImage& glyph) {
   if (glyph.hasAlphaChannel()) return glyph;
   QImage shown = glyph.convertToFormat(QImage::Format_ARGB32);
   const QRgb ground = shown.pixel(0, shown.height() - 1);
@@ -114,7 +114,7 @@ void TSpeedButton::SetHint(const QString& hint) {
 
 void TSpeedButton::SetGlyph(const QImage& glyph) {
   glyph_ = glyph;
-  shown_ = glyph.isNull() ? QPixmap() : QPixmap::fromImage(ShownGlyph(glyph));
+  shown_ = glyph.isNull() ? QPixmap() : QPixmap::fromImage(WithTransparentGround(glyph));
   shown_disabled_ = QPixmap();
   if (!glyph.isNull()) setIconSize(glyph.size());
   update();

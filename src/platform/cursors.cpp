@@ -85,4 +85,12 @@ int ScreenCursor() {
   return g_screen_cursor;
 }
 
+BusyCursor::BusyCursor() {
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor() {
+  QGuiApplication::restoreOverrideCursor();
+}
+
 }  // namespace nabrilo

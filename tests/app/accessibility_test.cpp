@@ -66,7 +66,7 @@ TEST_F(Accessibility, EveryControlHasANameAndTheToolButtonsSayWhichIsChosen) {
 
   // The map buttons' names follow the bank.
   Click(form->Btn_Shikake_Or_Point);
-  EXPECT_EQ(Name(form->S2_Btn4), "波止　閉じた帯");
+  EXPECT_EQ(Name(form->S2_Btn4), "波止　四辺閉じ");
   form->R_Group1->SetItemIndex(1);
   EXPECT_EQ(Name(form->S2_Btn1), "縦線");
   EXPECT_EQ(form->S2_Btn1->toolTip(), "縦線");
