@@ -1,8 +1,10 @@
 // A pointer move costs in proportion to what it draws, never to the size of the picture: one
 // move of the free line, the vertical line, the eraser and the trail, each with the repaint it
 // causes, on the start picture and on a 4000 x 4000 one. BM_MoveLargeOverSmall times both sizes
-// in the same run and reports the ratio of their costs (goal: at most 1.2). BM_TrailRestore
-// reports the cost of putting back a full trail of 10 000 entries.
+// in the same run and reports the ratio of their costs (goal: at most 1.2); so does
+// BM_MoveScrolledOverUnscrolled for a 4000 x 4000 picture scrolled far into it against the same
+// picture unscrolled (goal: at most 1.2). BM_TrailRestore reports the cost of putting back a
+// full trail of 10 000 entries.
 #include "window_drag.h"
 
 namespace nabrilo {
@@ -14,12 +16,15 @@ constexpr int kFreeLine = 21, kVerticalLine = 23, kEraser = 25, kTrail = 15;
 // that every move draws about as much as the one before.
 class Rig {
  public:
-  Rig(int size, int tag)
-      : drag_(size, [tag](TForm_Main& f) {
-          for (TSpeedButton* b : f.Panel_Shikake->findChildren<TSpeedButton*>()) {
-            if (b->Tag() == tag) b->click();
-          }
-        }) {}
+  Rig(int size, int tag, QPoint scroll = {})
+      : drag_(
+            size,
+            [tag](TForm_Main& f) {
+              for (TSpeedButton* b : f.Panel_Shikake->findChildren<TSpeedButton*>()) {
+                if (b->Tag() == tag) b->click();
+              }
+            },
+            scroll) {}
   void Move(int i) { drag_.Move((i & 1) ? 40 : -40); }
   double TimedMove(int i) { return drag_.TimedMove((i & 1) ? 40 : -40); }
   // The trail stops recording when full; start a new one before that.
@@ -73,6 +78,35 @@ void BM_MoveLargeOverSmall(benchmark::State& state) {
   state.counters["large_over_small"] = small_s > 0 ? large_s / small_s : 0;
 }
 BENCHMARK(BM_MoveLargeOverSmall)
+    ->ArgName("tag")
+    ->Arg(kFreeLine)
+    ->Arg(kVerticalLine)
+    ->Arg(kEraser)
+    ->Arg(kTrail);
+
+// Argument: tag. The same 4000 x 4000 picture, scrolled by (3000, 3000) and not; the drag is in
+// view in both.
+void BM_MoveScrolledOverUnscrolled(benchmark::State& state) {
+  const int tag = static_cast<int>(state.range(0));
+  Rig unscrolled(4000, tag), scrolled(4000, tag, {3000, 3000});
+  if (scrolled.Form().Image1->pos() != QPoint(6 - 3000, 6 - 3000)) {
+    state.SkipWithError("not scrolled");
+    return;
+  }
+  double unscrolled_s = 0, scrolled_s = 0;
+  int i = 0;
+  for (auto _ : state) {
+    unscrolled_s += unscrolled.TimedMove(i);
+    scrolled_s += scrolled.TimedMove(i);
+    ++i;
+    if (tag == kTrail) {
+      unscrolled.KeepTrailRecording();
+      scrolled.KeepTrailRecording();
+    }
+  }
+  state.counters["scrolled_over_unscrolled"] = unscrolled_s > 0 ? scrolled_s / unscrolled_s : 0;
+}
+BENCHMARK(BM_MoveScrolledOverUnscrolled)
     ->ArgName("tag")
     ->Arg(kFreeLine)
     ->Arg(kVerticalLine)

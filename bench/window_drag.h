@@ -13,6 +13,7 @@
 
 #include "app/form_main.h"
 #include "platform/fonts.h"
+#include "platform/panel_scroller.h"
 #include "platform/user_dialogs.h"
 
 namespace nabrilo::bench {
@@ -31,24 +32,28 @@ class PaintCounter : public QObject {
 
 class WindowDrag {
  public:
-  // `choose` picks the mode and the tool on the shown window; the drag then starts at (200, 200).
-  WindowDrag(int size, const std::function<void(TForm_Main&)>& choose)
+  // `choose` picks the mode and the tool on the shown window; the picture is scrolled by
+  // `scroll` (as far as it goes), and the drag starts 200 pixels right of and below the picture
+  // pixel in the panel's top-left corner, where the user sees it.
+  WindowDrag(int size, const std::function<void(TForm_Main&)>& choose, QPoint scroll = {})
       : form_(std::make_unique<TForm_Main>()) {
     form_->show();
     form_->Image1->installEventFilter(&counter_);
     choose(*form_);
     form_->Image1->setGeometry(6, 6, size, size);
     form_->Image1->SetPicture(Bitmap(size, size));
+    form_->Image1_Scroll->ScrollTo(scroll);
+    start_ = form_->Image1_Scroll->Offset() + QPoint(kStart, kStart);
     QCoreApplication::processEvents();
     Press();
   }
   ~WindowDrag() { Release(); }
 
-  void Press() { Send(QEvent::MouseButtonPress, kStart, kStart, Qt::LeftButton); }
-  void Release() { Send(QEvent::MouseButtonRelease, kStart, kStart, Qt::LeftButton); }
-  // One held move to (200 + d, 200 + d / 2), and the repaint of what it drew.
+  void Press() { Send(QEvent::MouseButtonPress, start_.x(), start_.y(), Qt::LeftButton); }
+  void Release() { Send(QEvent::MouseButtonRelease, start_.x(), start_.y(), Qt::LeftButton); }
+  // One held move to the start + (d, d / 2), and the repaint of what it drew.
   void Move(int d) {
-    Send(QEvent::MouseMove, kStart + d, kStart + d / 2, Qt::NoButton);
+    Send(QEvent::MouseMove, start_.x() + d, start_.y() + d / 2, Qt::NoButton);
     QCoreApplication::processEvents();
   }
   // Seconds one move takes, repaint included.
@@ -62,6 +67,7 @@ class WindowDrag {
 
  private:
   static constexpr int kStart = 200;
+  QPoint start_;
 
   void Send(QEvent::Type type, int x, int y, Qt::MouseButton button) {
     const QPoint p(x, y);

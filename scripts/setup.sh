@@ -22,8 +22,8 @@ fi
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libfontconfig-dev
-  libturbojpeg0-dev libjpeg62-turbo-dev
-  fonts-ipafont-gothic
+  libturbojpeg0-dev libjpeg62-turbo-dev libpng-dev
+  fonts-ipafont-gothic qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream man-db debhelper lintian

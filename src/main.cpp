@@ -5,8 +5,10 @@
 #include <string_view>
 
 #include "app/form_main.h"
+#include "document/recovery.h"
 #include "platform/application.h"
 #include "platform/fonts.h"
+#include "platform/quit_signals.h"
 
 namespace {
 
@@ -15,11 +17,19 @@ constexpr char kUsage[] =
     "       nabrilo --help | --version\n"
     "\n"
     "Nabrilo draws fishing-rig diagrams and fishing-spot maps.\n"
-    "FILE, a BMP or JPEG picture, is opened once the window is shown.\n"
+    "FILE, a BMP, JPEG or PNG picture, is opened once the window is shown.\n"
     "\n"
     "  -h, --help     print this help and exit\n"
     "      --version  print the version and exit\n"
-    "      --         end of options (for a FILE that begins with a dash)\n";
+    "      --         end of options (for a FILE that begins with a dash)\n"
+    "\n"
+    "Keys in the window (each does what its button does; not while a text field is open\n"
+    "or the mouse button is held on the picture):\n"
+    "  Ctrl+Z  undo (戻る)\n"
+    "  Ctrl+S  save to a file (ファイルに保存)\n"
+    "  Ctrl+O  load a file (ファイルから)\n"
+    "  Ctrl+C  copy to the clipboard (クリップボードへ)\n"
+    "  Ctrl+V  paste from the clipboard (ｸﾘｯﾌﾟﾎﾞｰﾄﾞから)\n";
 
 struct CommandLine {
   enum Action { Run, Help, Version, Wrong } action = Run;
@@ -85,7 +95,10 @@ int main(int argc, char** argv) {
   nabrilo::TApplication::setApplicationDisplayName(QStringLiteral("Nabrilo"));
   // Docks and the Wayland compositor match the window to its menu entry and icon by this id.
   nabrilo::TApplication::setDesktopFileName(QStringLiteral(NABRILO_APP_ID));
+  // A signal at logout ends the loop, and the window writes the latest picture on its way out.
+  nabrilo::QuitOnTerminationSignals();
   nabrilo::TForm_Main form;
+  form.Start_Recovery(nabrilo::RecoveryFolder());
   form.show();
   if (line.file) form.Open_At_Start(QString::fromLocal8Bit(line.file));
   return nabrilo::TApplication::exec();

@@ -2,8 +2,10 @@
 
 #include "app/form_build.h"
 #include "app/form_main.h"
+#include "document/picture_save.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
+#include "platform/panel_scroller.h"
 #include "platform/raw_picture.h"
 
 namespace nabrilo {
@@ -71,26 +73,29 @@ void Build_Drawing_Surface(TForm_Main& f) {
 
   f.Image1 = new TImage(f.Panel_Image);
   PlaceControl(f.Image1, "Image1", 6, 6, 500, 500);
+  f.Image1->setAccessibleName(QStringLiteral("図"));
+  f.Image1_Scroll = new PanelScroller(f.Panel_Image, f.Image1, QPoint(6, 6));
 
   f.Edit_Y = new TEdit(f.Panel_Image);
   PlaceControl(f.Edit_Y, "Edit_Y", 0, 0, 0, 0);
   f.Edit_Y->SetBorderless(true);
+  f.Edit_Y->setAccessibleName(QStringLiteral("文字入力"));
   f.Edit_Y->setFont(UiFont(12));
 
   f.Edit_X = new TEdit(&f);
   PlaceControl(f.Edit_X, "Edit_X", 0, 0, 0, 0);
   f.Edit_X->SetBorderless(true);
+  f.Edit_X->setAccessibleName(QStringLiteral("文字入力"));
   f.Edit_X->SetColor(clWhite);
   f.Edit_X->setFont(UiFont(12));
 }
 
 void Build_Non_Visual(TForm_Main& f) {
   f.OpenPicDialog1 = new TOpenPictureDialog;
-  f.OpenPicDialog1->Filter =
-      QStringLiteral("ビットマップ (*.bmp)|*.bmp|写真 jpg|*.jpg;*.jpeg|PNG (*.png)|*.png");
+  f.OpenPicDialog1->Filter = OpenPictureFilter();
   f.SavePictureDialog1 = new TSavePictureDialog;
-  f.SavePictureDialog1->Filter = QStringLiteral("ビットマップ (*.bmp)|*.bmp|PNG (*.png)|*.png");
-  f.SavePictureDialog1->DefaultExt = QStringLiteral("bmp");
+  f.SavePictureDialog1->Filter = SavePictureFilter();
+  f.SavePictureDialog1->DefaultExt = SavePictureDefaultExt();
   f.ImageList1 = new TImageList(32, 32);
   for (int n = 0; n < 27; ++n) {
     f.ImageList1->Add(

@@ -1,7 +1,10 @@
 // The two tool palettes as designed: the rig palette (Panel_Shikake) with the colour box and the
 // load buttons below it, and the map palette (Panel_Point) that covers its upper part.
+#include <QAbstractItemView>
+
 #include "app/form_build.h"
 #include "app/form_main.h"
+#include "map/map_tools.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "rig/rig_tools.h"
@@ -85,9 +88,15 @@ void Build_Rig_Palette(TForm_Main& f) {
   for (const RigTool& t : Rig_Tools()) {
     const RigToolButton& b = t.button;
     f.*b.field = Speed_Button(p, b.name, t.tag, b.left, b.top, b.layout, 1);
+    (f.*b.field)->SetHint(Rig_Tool_Name(t));
   }
   f.SpeedButton13->resize(81, 41);  // the rod buttons are twice as wide
   f.SpeedButton14->resize(81, 41);
+  for (TSpeedButton* rod : {f.SpeedButton13, f.SpeedButton14}) {
+    QFont font = WindowFont();  // condensed, so that "ｽﾋﾟﾆﾝｸﾞﾘｰﾙ" stays inside the bevel
+    font.setStretch(QFont::SemiCondensed);
+    rod->setFont(font);
+  }
   f.S_Btn_Default->SetDown(true);
 
   f.Label_Buhin = Label_At(p, "Label_Buhin", 72, 8, QStringLiteral("Label_Buhin"));
@@ -99,6 +108,9 @@ void Build_Rig_Palette(TForm_Main& f) {
   f.ColorBox1 = new TColorBox(f.Panel_Color);
   PlaceControl(f.ColorBox1, "ColorBox1", 5, 4, 173, 22);
   f.ColorBox1->SetSelected(clBlack);
+  f.ColorBox1->setAccessibleName(QStringLiteral("描く色"));
+  f.ColorBox1->setAccessibleDescription(QStringLiteral("描く色"));  // its name is the colour chosen
+  f.ColorBox1->view()->setAccessibleName(QStringLiteral("描く色"));  // its drop-down list
 
   f.Label3 = Label_At(p, "Label3", 21, 465, QStringLiteral("編集用　読込"), 11);
   f.Label4 = Label_At(p, "Label4", 114, 467, QStringLiteral("BitMap Only"));
@@ -106,7 +118,10 @@ void Build_Rig_Palette(TForm_Main& f) {
   f.Label4->SetFontColor(clRed);
   f.Label4->SetCaption(f.Label4->Caption());  // size it to its own font
   f.Btn_ClipBord = Button_At(p, "Btn_ClipBord", 14, 478, 86, 25, QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞから"));
-  f.Btn_ClipBord->setFont(UiFont(13));
+  // Condensed, so that the caption fits its button at the height of its neighbour's.
+  QFont condensed = UiFont(13);
+  condensed.setStretch(QFont::SemiCondensed);
+  f.Btn_ClipBord->setFont(condensed);
   f.Button4 = Button_At(p, "Button4", 99, 478, 86, 25, QStringLiteral("ファイルから"));
   f.Button4->setFont(UiFont(13));
 }
@@ -122,6 +137,7 @@ void Build_Map_Palette(TForm_Main& f) {
   for (const SpeedButtonSpec& s : kMapButtons) {
     f.*s.field = Speed_Button(p, s.name, s.tag, s.left, s.top, s.layout, 2);
     (f.*s.field)->SetCaption(QString::number(s.tag == 0 ? 0 : s.tag - 100));
+    (f.*s.field)->SetHint(TForm_Main::Map_Tool_Name(map_tools::kHatoBank, s.tag));
   }
   f.S2_Btn0->SetDown(true);
 
@@ -144,6 +160,11 @@ void Build_Map_Palette(TForm_Main& f) {
   f.UpDown1->SetIncrement(5);
   f.UpDown1->SetPosition(20);
   f.UpDown1->Associate(f.Edit_Haba);
+  f.Edit_Haba->setAccessibleName(QStringLiteral("波止の幅"));
+  f.UpDown1->setAccessibleName(QStringLiteral("波止の幅"));
+  f.UpDown1->UpButton()->setAccessibleName(QStringLiteral("波止の幅を広く"));
+  f.UpDown1->DownButton()->setAccessibleName(QStringLiteral("波止の幅を狭く"));
+  f.Image_H->setAccessibleName(QStringLiteral("選んだ道具の見本"));
 
   f.R_Group_line =
       Radio_Group(p, "R_Group_line", 16, 240, 161, 41, QStringLiteral("線の太さ"), 3,

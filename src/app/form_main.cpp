@@ -7,13 +7,16 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPixmap>
 #include <QScreen>
 #include <vector>
 
 #include "app/form_build.h"
+#include "document/recovery.h"
 #include "platform/cursors.h"
 #include "platform/fonts.h"
+#include "platform/panel_scroller.h"
 #include "platform/user_dialogs.h"
 #include "platform/version_info.h"
 
@@ -44,6 +47,28 @@ QIcon Program_Icon() {
   return icon;
 }
 
+// The light colours the window's artwork was drawn for: Qt's own (Fusion's) on a desktop without
+// a theme. Written out, because the style's standard palette follows the desktop's theme.
+QPalette Light_Palette() {
+  const QColor face(0xEF, 0xEF, 0xEF);
+  QPalette p(Qt::black, face, Qt::white, QColor(0x9F, 0x9F, 0x9F), QColor(0xB8, 0xB8, 0xB8),
+             Qt::black, Qt::white, Qt::white, face);
+  p.setColor(QPalette::Midlight, QColor(0xCA, 0xCA, 0xCA));
+  p.setColor(QPalette::Shadow, QColor(0x76, 0x76, 0x76));
+  p.setColor(QPalette::Highlight, QColor(0x30, 0x8C, 0xC6));
+  p.setColor(QPalette::AlternateBase, QColor(0xF7, 0xF7, 0xF7));
+  p.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 0x80));
+  const QColor greyed(0xBE, 0xBE, 0xBE);
+  for (const QPalette::ColorRole role :
+       {QPalette::WindowText, QPalette::Dark, QPalette::Text, QPalette::ButtonText}) {
+    p.setColor(QPalette::Disabled, role, greyed);
+  }
+  p.setColor(QPalette::Disabled, QPalette::Base, face);
+  p.setColor(QPalette::Disabled, QPalette::Shadow, QColor(0xB1, 0xB1, 0xB1));
+  p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(0x91, 0x91, 0x91));
+  return p;
+}
+
 // Runs one start-up step; its failure is shown in the standard error box and start-up goes on.
 template <typename Fn>
 void Report_Failure(const Fn& step) {
@@ -61,7 +86,11 @@ TForm_Main::TForm_Main(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Nabrilo"));
   setWindowIcon(Program_Icon());
   setAcceptDrops(true);
-  setFont(UiFont(15));
+  setFont(WindowFont());
+  // The window keeps the light colours its glyphs and title were drawn for, whatever the
+  // desktop's theme: black hooks and lines on dark grey buttons all but vanish. Dialogs follow
+  // the theme.
+  setPalette(Light_Palette());
   resize(kClientWidth, kClientHeight);
   setMinimumSize(kClientWidth, kClientHeight);
   Build_Header(*this);
@@ -161,13 +190,42 @@ Canvas& TForm_Main::Picture_Canvas() {
 }
 
 void TForm_Main::New_Picture() {
+  Image1_Scroll->ScrollTo({0, 0});
   Image1->setGeometry(6, 6, 500, 500);
   Image1->SetPicture(Bitmap(500, 500));
 }
 
+// Nothing on Linux keeps a window on its screen, so the window does: the size asked for is taken
+// up to the available area of its screen (without panels and docks), and the window is moved
+// back inside that area when its frame reaches past it. The minimum size comes first: on a
+// screen smaller than that, the frame's top-left corner stays on the screen.
 void TForm_Main::Set_Outer_Size(int width, int height) {
-  resize(std::max(width - kFrameWidth, minimumWidth()),
-         std::max(height - kFrameHeight, minimumHeight()));
+  const QMargins frame = Frame_Margins();
+  const QSize frame_size(frame.left() + frame.right(), frame.top() + frame.bottom());
+  QSize client(width - kFrameWidth, height - kFrameHeight);
+  const QScreen* on = screen();
+  const QRect area = on ? on->availableGeometry() : QRect();
+  if (!area.isEmpty()) client = client.boundedTo(area.size() - frame_size);
+  resize(client.expandedTo(minimumSize()));
+  if (area.isEmpty()) return;
+  // Placed by its client area: right after the window is shown, the window manager may not have
+  // told the frame yet, and a frame position would then put the title bar above the screen.
+  const QRect room = area.marginsRemoved(frame);
+  const QPoint at = geometry().topLeft();
+  const QPoint inside(std::max(room.left(), std::min(at.x(), room.right() + 1 - size().width())),
+                      std::max(room.top(), std::min(at.y(), room.bottom() + 1 - size().height())));
+  if (inside != at) move(pos() + (inside - at));
+}
+
+// The design frame's 8 × 34 taken as 4 at each side, 26 above and 8 below: window managers draw
+// title bars of 20 to 30 pixels and bottom edges of up to 5.
+QMargins TForm_Main::Frame_Margins() const {
+  constexpr int kSide = kFrameWidth / 2, kBelow = 8, kAbove = kFrameHeight - kBelow;
+  const QRect outer = frameGeometry(), inner = geometry();
+  return QMargins(std::max(inner.left() - outer.left(), kSide),
+                  std::max(inner.top() - outer.top(), kAbove),
+                  std::max(outer.right() - inner.right(), kSide),
+                  std::max(outer.bottom() - inner.bottom(), kBelow));
 }
 
 QSize TForm_Main::Outer_Size() const {
@@ -181,7 +239,10 @@ void TForm_Main::showEvent(QShowEvent* event) {
   FormShow();
 }
 
+// The user's own close (閉じる or the window's close button): the picture is left behind on
+// purpose, so its recovery copy goes too.
 void TForm_Main::closeEvent(QCloseEvent* event) {
+  if (recovery_) recovery_->Discard();
   event->accept();
 }
 

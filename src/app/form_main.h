@@ -5,10 +5,12 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QMargins>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
@@ -16,6 +18,9 @@
 #include "platform/tcolor.h"
 
 namespace nabrilo {
+
+class PanelScroller;
+class RecoveryKeeper;
 
 class TForm_Main : public QWidget {
   Q_OBJECT
@@ -41,11 +46,13 @@ class TForm_Main : public QWidget {
   // Drawing surface.
   TPanel* Panel_Image = nullptr;  // the green ground around the picture
   TImage* Image1 = nullptr;       // the picture being drawn
-  TEdit* Edit_Y = nullptr;        // the text field of map mode, on the drawing surface
-  TEdit* Edit_X = nullptr;        // the text field of rig mode, on the window
-  // Rig palette (仕掛け図). Each speed button carries its tool's tag; interaction/rig_tools.h
-  // has one row per button with its tool's text, cursor and gestures.
-  TPanel* Panel_Shikake = nullptr;
+  // Scroll bars of Panel_Image, shown only when the picture reaches past it (app/form_layout.cpp).
+  PanelScroller* Image1_Scroll = nullptr;
+  TEdit* Edit_Y = nullptr;  // the text field of map mode, on the drawing surface
+  TEdit* Edit_X = nullptr;  // the text field of rig mode, on the window
+  // Rig palette (仕掛け図). Each speed button carries its tool's tag; rig/rig_tools.h has one
+  // row per button with its tool's text, cursor and gesture.
+  TPanel* Panel_Shikake = nullptr;              // the rig palette (shikake: the rig, the tackle)
   TSpeedButton* S_Btn_Default = nullptr;        // 0: no tool (the arrow)
   TSpeedButton* SpeedButton13 = nullptr;        // 13: rod with spinning reel
   TSpeedButton* SpeedButton14 = nullptr;        // 14: rod with revolving reel
@@ -90,9 +97,9 @@ class TForm_Main : public QWidget {
   TLabel* Label4 = nullptr;        // BitMap Only, in red
   TButton* Btn_ClipBord = nullptr;  // ｸﾘｯﾌﾟﾎﾞｰﾄﾞから: paste a picture in (Btn_Clip copies out)
   TButton* Button4 = nullptr;  // ファイルから: load a picture from a file
-  // Map palette (ポイント), over the upper part of the rig palette in map mode. S2_Btn1 to 9
-  // carry the tags 101 to 109, whose tool depends on the bank chosen in R_Group1
-  // (map/map_tools.h, app/form_modes.cpp).
+  // Map palette (ポイント), over the upper part of the rig palette in map mode. S2_Btn0 to 9 are
+  // the speed buttons of this second palette; S2_Btn1 to 9 carry the tags 101 to 109, whose tool
+  // depends on the bank chosen in R_Group1: map/map_tools.h has one row per bank and tag.
   TPanel* Panel_Point = nullptr;
   TSpeedButton* S2_Btn0 = nullptr;  // 0: no tool (the arrow)
   TSpeedButton* S2_Btn1 = nullptr;
@@ -123,8 +130,8 @@ class TForm_Main : public QWidget {
   TImageList* ImageList1 = nullptr;
 
   // ---- State (in this order; all zero, false or empty before FormCreate) ----
-  // Owners: app/ sets the tags, interaction/ the rig gesture, map/ the map gesture, document/
-  // the undo record.
+  // Owners: app/ sets the tags, rig/ the rig gesture, map/ the map gesture, document/ the undo
+  // record.
   QByteArray Snap_Now;   // the latest snapshot of the picture, as a BMP file image
   QByteArray Snap_Prev;  // the snapshot that undo brings back
   // Undo_State (document/form_undo.cpp): how far the undo record has come since the last reset.
@@ -133,7 +140,7 @@ class TForm_Main : public QWidget {
   static constexpr std::uint32_t kUndoRecorded = 2;  // Snap_Prev holds a picture to go back to
   std::uint32_t Undo_State = kUndoEmpty;
   std::int32_t Buhin_Tag = 0;  // the chosen rig tool (rig/rig_tags.h); 0 none
-  // Line_Mode (interaction/): the rig stroke in progress, set by the press, ended by the
+  // Line_Mode (rig/): the rig stroke in progress, set by the press, ended by the
   // release; a drag step draws only while it holds the mode its tool's row names.
   static constexpr std::int32_t kLineNone = 0;
   static constexpr std::int32_t kLineDragging = 1;  // trail, free line or eraser
@@ -145,7 +152,7 @@ class TForm_Main : public QWidget {
   std::int32_t Start_X = 0, Start_Y = 0;  // press point of a rig line or of a text, either mode
   std::int32_t Press_X = 0, Press_Y = 0;  // the screen pointer at the last press: stamp anchor
   static constexpr int kTrailCapacity = 10000;
-  // The blue pointer trail of the traced rig strokes (interaction/trail.cpp).
+  // The blue pointer trail of the traced rig strokes (rig/form_rig_trail.cpp).
   std::array<std::array<std::int32_t, kTrailCapacity>, 2> Trail_XY{};  // row 0 x, row 1 y
   std::array<ColorText, kTrailCapacity> Trail_Color{};  // the colour each trail pixel covered
   std::int32_t Trail_Count = 0;                         // index of the last trail point
@@ -155,14 +162,14 @@ class TForm_Main : public QWidget {
   std::int32_t Down_X = 0, Down_Y = 0;    // map mode: press point of the gesture
   // Rig mode: the previous pointer position (where the eraser's last disc goes). Map mode: the
   // previous pointer position for the line bank and the eraser, and corner 1 of the breakwater
-  // band outline shown (map/hato_band.cpp) for the breakwater bank.
+  // band outline shown (map/form_hato_band.cpp) for the breakwater bank.
   std::int32_t Last_X = 0, Last_Y = 0;
   std::int32_t Last_X2 = 0, Last_Y2 = 0;  // map mode: band outline corners 2 to 5, recorded
   std::int32_t Last_X3 = 0, Last_Y3 = 0;  // so that the next move can draw the outline again
   std::int32_t Last_X4 = 0, Last_Y4 = 0;  // in not-xor to erase it
   std::int32_t Last_X5 = 0, Last_Y5 = 0;
   bool Mouse_Held = false;  // map mode: a press on the picture has not been released yet
-  // Map mode (map/hato_band.cpp): the band's width vector across the drag, at full width, a
+  // Map mode (map/form_hato_band.cpp): the band's width vector across the drag, at full width, a
   // quarter and three quarters of it; the release clears Haba_DY.
   std::int32_t Haba_DX = 0, Haba_DY = 0;
   std::int32_t Haba1_DX = 0, Haba1_DY = 0;
@@ -181,17 +188,25 @@ class TForm_Main : public QWidget {
   Canvas& Picture_Canvas();  // the canvas of the picture of Image1
   void New_Picture();        // a white 500 × 500 picture at (6, 6), as at creation
   // The window's outer size counts a frame of 8 × 34 around the client area (this widget).
-  void Set_Outer_Size(int width, int height);  // never below the minimum, no upper limit
+  // Never below the minimum; up to the available area of the window's screen, inside which the
+  // window is kept.
+  void Set_Outer_Size(int width, int height);
   QSize Outer_Size() const;
+  // The frame around the client area: the design frame (4 at the sides, 26 above, 8 below), or
+  // the window manager's where that is larger.
+  QMargins Frame_Margins() const;
   void Btn_Shikake_Or_PointClick(QObject* Sender);
-  void _cursor_sel_(QObject* Sender);
+  void _cursor_sel_(QObject* Sender);  // "cursor select": the click of every rig tool button
   void S_Btn_DefaultClick(QObject* Sender);
   void Show_Buhin();
   void Panel2MouseMove(QObject* Sender, TShiftState Shift, int X, int Y);
   void Panel_ColorMouseMove(QObject* Sender, TShiftState Shift, int X, int Y);
   void Btn_Undo_1MouseMove(QObject* Sender, TShiftState Shift, int X, int Y);
   void R_Group1Click(QObject* Sender);
-  void Set_S2_Glyphs();
+  void Set_S2_Glyphs();  // and the buttons' names, which follow the bank
+  // What map palette button `tag` is called in `bank` (its tooltip, and what a screen reader
+  // says): the tool's status text, or a short name where it has none.
+  static QString Map_Tool_Name(int bank, int tag);
   void S2_Btn_Click(QObject* Sender);
   // Pictures from outside the buttons: a file named on the command line, dropped files and
   // dropped image data (app/form_open.cpp).
@@ -199,23 +214,30 @@ class TForm_Main : public QWidget {
   void Open_Given_File(const QString& path);
   bool Gesture_In_Progress() const;  // a press on the picture not yet released
 
-  // ---- Drawing-surface interaction: press, move, release, trail, text (interaction/) ----
+  // ---- Pointer on the picture, handed over to the mode; typing text (interaction/) ----
   void Image1MouseDown(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
   void Image1MouseMove(QObject* Sender, TShiftState Shift, int X, int Y);
   void Image1MouseUp(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
-  void Rig_Mouse_Up(int X, int Y);  // the rig-mode part of the release handler
-  enum class ArcDirection { Upward, Downward };
-  void Draw_Arc(ArcDirection direction);
   void Draw_Arrow_Head(int x1, int y1, int x2, int y2);
   void Eraser_Disc(int x, int y, int r);  // the white disc both erasers leave, in copy mode
-  void Trail_Start(int x, int y);
-  void Trail_Add(int x, int y);
-  void Trail_Restore();
-  bool Trail_Live = false;  // trail pixels are marked and not yet put back
   void Open_Text_Edit(TEdit* edit);
   void Edit_XKeyPress(QObject* Sender, char16_t& Key);
   void Edit_YKeyPress(QObject* Sender, char16_t& Key);
   void Commit_Text(TEdit* edit, TSpeedButton* no_tool_button, char16_t& Key);
+  bool Text_Field_Open() const;  // a text field shows on the picture: keys are the field's
+
+  // ---- Rig drawing: the rig tools' gestures and trail (rig/) ----
+  // Each reads the chosen tool's row of rig/rig_tools.h. The parts and rods are drawn on a Canvas
+  // without the window (rig/rig_parts.h).
+  void Rig_Mouse_Down(int X, int Y);  // the rig-mode part of the press handler
+  void Rig_Drag(int X, int Y);        // the rig-mode part of the move handler, past its gate
+  void Rig_Mouse_Up(int X, int Y);    // the rig-mode part of the release handler
+  enum class ArcDirection { Upward, Downward };
+  void Draw_Arc(ArcDirection direction);
+  void Trail_Start(int x, int y);
+  void Trail_Add(int x, int y);
+  void Trail_Restore();
+  bool Trail_Live = false;  // trail pixels are marked and not yet put back
 
   // ---- Map drawing: breakwater bands, the drag step, map symbol stamps (map/) ----
   void Calc_Haba(int start_x, int start_y, int end_x, int end_y, int width);
@@ -237,7 +259,18 @@ class TForm_Main : public QWidget {
   void Button4Click(QObject* Sender);
   void Fit_Window_To_Picture();               // the window sizing rule after a paste or a load
   void Paste_Picture(const QImage& picture);  // a pasted or dropped picture replaces ours
-  void Load_Picture_File(const QString& FileName);  // the load button, once a file is chosen
+  void Replace_Picture_From_File(const QString& FileName);  // a chosen or given file, loaded
+
+  // ---- Recovery copies of the picture (document/form_recovery.cpp, document/recovery.h) ----
+  // Off until Start_Recovery: the program turns it on; tests and the scenario runner only when
+  // they ask for it. Copies left by an earlier run are offered once the window is shown.
+  void Start_Recovery(const QString& folder);
+  void Offer_Recovery();
+  // A change of the picture has ended: the picture, or the undo snapshot that holds it, is
+  // handed to the recovery writer.
+  void Keep_For_Recovery();
+  void Keep_For_Recovery(const QByteArray& snapshot);
+  RecoveryKeeper* Recovery() { return recovery_.get(); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -248,6 +281,9 @@ class TForm_Main : public QWidget {
 
  private:
   bool shown_once_ = false;
+  std::unique_ptr<RecoveryKeeper> recovery_;
+  bool offering_ = false;     // the question about left copies is open
+  QString open_after_offer_;  // a file named on the command line waits for it
 };
 
 }  // namespace nabrilo

@@ -11,50 +11,22 @@ namespace {
 const QString kRigCaption = QStringLiteral("仕掛け図");
 const QString kMapCaption = QStringLiteral("ポイント");
 
-using map_tools::kEraserTag;
 using map_tools::kHatoBank;
 using map_tools::kLineBank;
-using map_tools::kPartsBank;
+using map_tools::MapTool;
 
-constexpr int kNoPreview = -1;
-
-struct MapTool {
-  const char16_t* text;
-  int preview;  // picture of ImageList1, or kNoPreview
-};
-
-// Tags 101 to 109 of the line and parts banks; the breakwater bank shows picture (tag - 101)
-// and no text.
-constexpr MapTool kLineBankTools[] = {
-    {u"縦線", kNoPreview},   {u"横線", kNoPreview},   {u"斜め線", kNoPreview},
-    {u"自由線", kNoPreview}, {u"矢印線", kNoPreview}, {u"×付線", kNoPreview},
-    {u"四角", 15},           {u"丸四角", 16},         {u"丸", 17}};
-constexpr MapTool kPartsBankTools[] = {
-    {u"テトラポッド", 18}, {u"テトラポッド", 19}, {u"三角　波消", 20},
-    {u"四角　波消", 21},   {u"砂浜", 22},         {u"岩場", 23},
-    {u"駐車場", 24},       {u"文字入力", 25},     {u"消しゴム", 26}};
-
-int Tag_Of(QObject* sender) {
+int Button_Tag(QObject* sender) {
   const auto* button = qobject_cast<TSpeedButton*>(sender);
   return button ? button->Tag() : 0;
 }
 
-std::optional<MapTool> Map_Tool(int bank, int tag) {
-  if (!map_tools::IsToolTag(tag)) return std::nullopt;
-  const int i = tag - map_tools::kFirstTag;
-  switch (bank) {
-    case kHatoBank:
-      return MapTool{u"", i};
-    case kLineBank:
-      return kLineBankTools[i];
-    case kPartsBank:
-      return kPartsBankTools[i];
-    default:
-      return std::nullopt;
-  }
-}
-
 }  // namespace
+
+QString TForm_Main::Map_Tool_Name(int bank, int tag) {
+  if (tag == 0) return QStringLiteral("道具なし");
+  const MapTool* tool = map_tools::Find_Map_Tool(bank, tag);
+  return tool ? QString::fromUtf16(tool->name) : QString();
+}
 
 void TForm_Main::Btn_Shikake_Or_PointClick(QObject*) {
   New_Picture();
@@ -105,24 +77,26 @@ void TForm_Main::R_Group1Click(QObject*) {
 
 void TForm_Main::Set_S2_Glyphs() {
   const int bank = R_Group1->ItemIndex();
-  if (bank < kHatoBank || bank > kPartsBank) return;
-  for (int i = 0; i < 9; ++i) {
-    auto* button = findChild<TSpeedButton*>(QStringLiteral("S2_Btn%1").arg(i + 1));
-    if (button) button->SetGlyph(ImageList1->GetBitmap(i + 9 * bank).Image());
+  for (const MapTool& t : map_tools::Map_Tools()) {
+    if (t.bank != bank) continue;
+    auto* button = findChild<TSpeedButton*>(QStringLiteral("S2_Btn%1").arg(t.tag - 100));
+    if (!button) continue;
+    button->SetGlyph(ImageList1->GetBitmap(map_tools::Picture_Of(t)).Image());
+    button->SetHint(Map_Tool_Name(bank, t.tag));
   }
 }
 
 void TForm_Main::S2_Btn_Click(QObject* Sender) {
-  Point_Tag = Tag_Of(Sender);
+  Point_Tag = Button_Tag(Sender);
   Image_H->Clear();
   Label_Point->SetCaption(QString());
   R_Group_Keshigomu->setEnabled(false);
-  const int bank = R_Group1->ItemIndex();
-  const std::optional<MapTool> tool = Map_Tool(bank, Point_Tag);
+  const MapTool* tool = map_tools::Find_Map_Tool(R_Group1->ItemIndex(), Point_Tag);
   if (!tool) return;
   Label_Point->SetCaption(QString::fromUtf16(tool->text));
-  if (tool->preview != kNoPreview) Image_H->SetPicture(ImageList1->GetBitmap(tool->preview));
-  if (bank == kPartsBank && Point_Tag == kEraserTag) R_Group_Keshigomu->setEnabled(true);
+  if (tool->preview) Image_H->SetPicture(ImageList1->GetBitmap(map_tools::Picture_Of(*tool)));
+  // The map eraser's size is chosen while it is the tool.
+  if (tool->gesture == map_tools::MapGesture::Eraser) R_Group_Keshigomu->setEnabled(true);
 }
 
 }  // namespace nabrilo

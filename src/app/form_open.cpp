@@ -46,8 +46,15 @@ Drop Kind_Of_Drop(const QMimeData* mime) {
 
 }  // namespace
 
+// After the question about recovery copies, when one is open.
 void TForm_Main::Open_At_Start(const QString& path) {
-  QTimer::singleShot(0, this, [this, path] { Open_Given_File(path); });
+  QTimer::singleShot(0, this, [this, path] {
+    if (offering_) {
+      open_after_offer_ = path;
+    } else {
+      Open_Given_File(path);
+    }
+  });
 }
 
 // The load button's dialog only offers files that exist; a name typed on the command line or a
@@ -68,7 +75,7 @@ void TForm_Main::Open_Given_File(const QString& path) {
       }
       break;
   }
-  Load_Picture_File(full);
+  Replace_Picture_From_File(full);
 }
 
 bool TForm_Main::Gesture_In_Progress() const {

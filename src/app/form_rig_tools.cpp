@@ -24,7 +24,10 @@ void TForm_Main::Show_Buhin() {
   }
   SetScreenCursor(tool->cursor);
   Label_Buhin->SetCaption(QString::fromUtf16(tool->text));
-  if (tool->drawn_when_chosen) tool->drawn_when_chosen(Picture_Canvas(), 0, 0);
+  if (tool->stroke.drawn_when_chosen) {
+    tool->stroke.drawn_when_chosen(Picture_Canvas(), 0, 0);
+    Keep_For_Recovery();  // a rod takes no undo snapshot, but it is a finished change
+  }
 }
 
 // Moving onto the header or the colour box frame puts the rig tool down.

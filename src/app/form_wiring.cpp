@@ -1,4 +1,6 @@
-// Every control's events bound to the window's handlers.
+// Every control's events bound to the window's handlers, and the keyboard shortcuts.
+#include <QShortcut>
+
 #include "app/form_build.h"
 #include "app/form_main.h"
 #include "platform/controls.h"
@@ -11,6 +13,32 @@ namespace {
 template <typename... Args>
 auto Handler(TForm_Main& f, void (TForm_Main::*handler)(Args...)) {
   return [&f, handler](Args... args) { (f.*handler)(std::forward<Args>(args)...); };
+}
+
+// The usual shortcuts, each pressing its button: the same handler, the same messages.
+struct ShortcutKey {
+  QKeyCombination key;
+  TButton* TForm_Main::*button;
+};
+
+const ShortcutKey kShortcuts[] = {
+    {Qt::CTRL | Qt::Key_Z, &TForm_Main::Btn_Undo_1},
+    {Qt::CTRL | Qt::Key_S, &TForm_Main::Btn_File},
+    {Qt::CTRL | Qt::Key_O, &TForm_Main::Button4},
+    {Qt::CTRL | Qt::Key_C, &TForm_Main::Btn_Clip},
+    {Qt::CTRL | Qt::Key_V, &TForm_Main::Btn_ClipBord},
+};
+
+void Wire_Shortcuts(TForm_Main& f) {
+  for (const ShortcutKey& s : kShortcuts) {
+    auto* shortcut = new QShortcut(QKeySequence(s.key), &f);
+    QObject::connect(shortcut, &QShortcut::activated, &f, [&f, button = f.*s.button] {
+      // An open text field owns the keys (its Ctrl+C and Ctrl+V copy and paste text), and a
+      // gesture in progress is never cut short, as for a drop.
+      if (f.Text_Field_Open() || f.Gesture_In_Progress() || !button->isEnabled()) return;
+      button->click();
+    });
+  }
 }
 
 }  // namespace
@@ -44,6 +72,7 @@ void Wire_Events(TForm_Main& f) {
   }
   f.Btn_Undo_2->OnClick = Handler(f, &TForm_Main::Btn_Undo_1Click);
   f.R_Group1->OnClick = Handler(f, &TForm_Main::R_Group1Click);
+  Wire_Shortcuts(f);
 }
 
 }  // namespace nabrilo

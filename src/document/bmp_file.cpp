@@ -1,6 +1,6 @@
 #include "document/bmp_file.h"
 
-#include <QSaveFile>
+#include <QIODevice>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -61,13 +61,13 @@ void WriteBmpImage(const QImage& image, char* p) {
   }
 }
 
-bool WriteAll(QSaveFile* file, const char* data, qint64 size) {
+bool WriteAll(QIODevice* file, const char* data, qint64 size) {
   return file->write(data, size) == size;
 }
 
 // Streams the file image row by row through one small buffer: a save never needs a second copy
 // of the whole picture in memory.
-bool StreamBmp(const QImage& image, QSaveFile* file) {
+bool StreamBmp(const QImage& image, QIODevice* file) {
   const int w = image.width(), h = image.height();
   char headers[kHeaders];
   WriteHeaders(w, h, headers);
@@ -115,15 +115,7 @@ void EncodeBmpInto(const QImage& source, QByteArray* out) {
 bool WriteBmpFile(const QImage& source, const QString& path) {
   if (KindOfPath(path) == PathKind::Other) return false;
   const QImage image = AsRgb32(source);
-  QSaveFile file(path);
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!StreamBmp(image, &file)) {
-    file.cancelWriting();
-    file.commit();  // removes the temporary file
-    return false;
-  }
-  return file.commit();
+  return WriteRegularFile(path, [&](QIODevice* file) { return StreamBmp(image, file); });
 }
 
 }  // namespace nabrilo

@@ -1,15 +1,17 @@
 // The commands that replace the picture or send it out: clearing, the clipboard both ways,
-// saving to a BMP or PNG file and loading a BMP, JPEG or PNG file, with the window sizing that
-// follows.
+// saving to a BMP, PNG or JPEG file and loading a BMP, JPEG or PNG file, with the window sizing
+// that follows.
 #include <cstdio>
 #include <exception>
+#include <optional>
 
 #include "app/form_main.h"
-#include "document/bmp_file.h"
 #include "document/picture_clipboard.h"
 #include "document/picture_file.h"
-#include "document/png_file.h"
+#include "document/picture_save.h"
 #include "platform/controls.h"
+#include "platform/cursors.h"
+#include "platform/panel_scroller.h"
 #include "platform/user_dialogs.h"
 
 namespace nabrilo {
@@ -17,13 +19,6 @@ namespace nabrilo {
 namespace {
 QString FailedText() {
   return QStringLiteral("エラー発生　失敗");
-}
-
-// PNG when its filter (the second) was chosen or the name asks for it; BMP content otherwise,
-// whatever the extension.
-bool SavesPng(const TSavePictureDialog& dialog) {
-  return dialog.FilterIndex == 2 ||
-         dialog.FileName.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
 }
 }  // namespace
 
@@ -42,6 +37,7 @@ void TForm_Main::Button_ClearClick(QObject*) {
   Undo_State = kUndoEmpty;
   Btn_Undo_1->setEnabled(false);
   Btn_Undo_2->setEnabled(false);
+  Keep_For_Recovery();
 }
 
 void TForm_Main::Btn_ClipClick(QObject*) {
@@ -60,10 +56,10 @@ void TForm_Main::Btn_FileClick(QObject*) {
   bool saved = false;
   try {
     if (!SavePictureDialog1->Execute()) return;
-    const QImage& picture = Image1->Picture().Image();
     const QString& name = SavePictureDialog1->FileName;
-    saved =
-        SavesPng(*SavePictureDialog1) ? WritePngFile(picture, name) : WriteBmpFile(picture, name);
+    const BusyCursor busy;
+    saved = WritePictureFile(Image1->Picture().Image(), name,
+                             SaveKindOf(name, SavePictureDialog1->FilterIndex));
   } catch (const std::exception&) {
     saved = false;
   }
@@ -84,17 +80,20 @@ void TForm_Main::Btn_ClipBordClick(QObject*) {
 
 void TForm_Main::Paste_Picture(const QImage& picture) {
   Image1->SetPicture(Bitmap(picture));
+  Image1_Scroll->ScrollTo({0, 0});
   Label_Size->SetCaption(Size_Text(picture.width(), picture.height()));
   Image1->SetAutoSize(true);
   Fit_Window_To_Picture();
+  Keep_For_Recovery();
 }
 
 void TForm_Main::Button4Click(QObject*) {
   if (!OpenPicDialog1->Execute()) return;
-  Load_Picture_File(OpenPicDialog1->FileName);
+  Replace_Picture_From_File(OpenPicDialog1->FileName);
 }
 
-void TForm_Main::Load_Picture_File(const QString& FileName) {
+void TForm_Main::Replace_Picture_From_File(const QString& FileName) {
+  std::optional<BusyCursor> busy(std::in_place);
   const PictureLoad load = LoadPictureFile(FileName);
   // The message the user sees says only that the file was not taken; why goes to the log.
   if (load.outcome != PictureLoad::Loaded && load.outcome != PictureLoad::NotAPicture) {
@@ -103,12 +102,16 @@ void TForm_Main::Load_Picture_File(const QString& FileName) {
   switch (load.outcome) {
     case PictureLoad::Loaded:
       Image1->SetPicture(Bitmap(load.image));
+      Image1_Scroll->ScrollTo({0, 0});
+      Keep_For_Recovery();
       break;
     case PictureLoad::BadBitmap:  // the standard error box; the picture and window stay
+      busy.reset();
       throw AppError(BadBitmapText());
     case PictureLoad::BadJpeg:
     case PictureLoad::BadPng:
     case PictureLoad::NotAPicture:  // a name with none of the known extensions
+      busy.reset();
       Dialogs().ShowMessage(UnsupportedFormatText());
       break;
   }

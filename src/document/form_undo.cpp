@@ -16,6 +16,7 @@ void TForm_Main::Take_Snapshot() {
   // The first time both streams get the picture; after that Snap_Prev takes what Snap_Now had.
   RecordSnapshot(Image1->Picture().Image(), first, &Snap_Now, &Snap_Prev);
   Undo_State = kUndoRecorded;
+  Keep_For_Recovery(Snap_Now);
 }
 
 void TForm_Main::Btn_Undo_1Click(QObject*) {
@@ -26,8 +27,11 @@ void TForm_Main::Btn_Undo_1Click(QObject*) {
   // The view takes the restored picture as a new one: a fresh canvas state (default pen and
   // brush), its own size when auto-size is on, a full repaint.
   Image1->SetPicture(Image1->Picture());
+  // The label follows the picture; the window keeps its size.
+  Label_Size->SetCaption(Size_Text(Image1->Picture().Width(), Image1->Picture().Height()));
   Btn_Undo_1->setEnabled(false);
   Btn_Undo_2->setEnabled(false);
+  Keep_For_Recovery(Snap_Now);
 }
 
 }  // namespace nabrilo

@@ -1,9 +1,9 @@
 #include "document/png_file.h"
 
+#include <png.h>
+
 #include <QBuffer>
 #include <QImageReader>
-#include <QImageWriter>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include "document/regular_file.h"
@@ -75,18 +75,55 @@ QImage LaidOnWhite(const QImage& image) {
   return out;
 }
 
-bool WritePngFile(const QImage& image, const QString& path) {
-  if (image.isNull() || KindOfPath(path) == PathKind::Other) return false;
-  QSaveFile file(path);
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  QImageWriter writer(&file, "png");
-  if (!writer.write(image)) {
-    file.cancelWriting();
-    file.commit();  // removes the temporary file
+namespace {
+
+void Write_Bytes(png_structp png, png_bytep data, size_t size) {
+  auto* file = static_cast<QIODevice*>(png_get_io_ptr(png));
+  if (file->write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) !=
+      static_cast<qint64>(size)) {
+    png_error(png, "write failed");
+  }
+}
+void Flush(png_structp) {}
+[[noreturn]] void Fail(png_structp png, png_const_charp) {
+  png_longjmp(png, 1);
+}
+void Ignore_Warning(png_structp, png_const_charp) {}
+
+// libpng reports failures by a long jump back here; nothing between the setjmp and the jump
+// owns anything that would need unwinding.
+bool Encode_Png(const QImage& image, QIODevice* file) {
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, Fail, Ignore_Warning);
+  if (!png) return false;
+  png_infop info = png_create_info_struct(png);
+  if (!info || setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
     return false;
   }
-  return file.commit();
+  png_set_write_fn(png, file, Write_Bytes, Flush);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()),
+               static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_compression_level(png, kPngCompression);
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
+  png_write_info(png, info);
+  png_set_bgr(png);                          // RGB32 rows are B, G, R, X in memory
+  png_set_filler(png, 0, PNG_FILLER_AFTER);  // and the X is left out
+  for (int y = 0; y < image.height(); ++y) png_write_row(png, image.constScanLine(y));
+  png_write_end(png, info);
+  png_destroy_write_struct(&png, &info);
+  return true;
+}
+
+}  // namespace
+
+bool WritePngFile(const QImage& source, const QString& path) {
+  if (source.isNull()) return false;
+  const QImage image = source.format() == QImage::Format_RGB32
+                           ? source
+                           : source.convertToFormat(QImage::Format_RGB32);
+  if (image.isNull()) return false;
+  return WriteRegularFile(path, [&](QIODevice* file) { return Encode_Png(image, file); });
 }
 
 }  // namespace nabrilo

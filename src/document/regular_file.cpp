@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QFile>
+#include <QSaveFile>
 #include <cerrno>
 
 namespace nabrilo {
@@ -15,6 +16,19 @@ PathKind KindOfPath(const QString& path) {
     return errno == ENOENT ? PathKind::Missing : PathKind::Other;
   }
   return S_ISREG(info.st_mode) ? PathKind::RegularFile : PathKind::Other;
+}
+
+bool WriteRegularFile(const QString& path, const std::function<bool(QIODevice*)>& write) {
+  if (KindOfPath(path) == PathKind::Other) return false;
+  QSaveFile file(path);
+  file.setDirectWriteFallback(false);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!write(&file)) {
+    file.cancelWriting();
+    file.commit();  // removes the temporary file
+    return false;
+  }
+  return file.commit();
 }
 
 }  // namespace nabrilo

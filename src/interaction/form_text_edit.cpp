@@ -13,8 +13,8 @@ namespace nabrilo {
 namespace {
 constexpr char16_t kEnter = 13;
 constexpr TColor kFieldColor = clMoneyGreen;  // the colour of Panel_Image
-// The picture stands at (6, 6) in Panel_Image; the field's top-left lies over (x, y - 10).
-constexpr int kFieldDx = 6, kFieldDy = -4, kFieldWidth = 150, kFieldHeight = 15;
+// The field's top-left lies over picture pixel (x, y - 10).
+constexpr int kFieldDy = -10, kFieldWidth = 150, kFieldHeight = 15;
 // The typed characters stand two pixels below the field's top edge.
 constexpr int kTextDy = -8;
 
@@ -26,8 +26,10 @@ int Field_Pos(int press_pos, int offset) {
 }  // namespace
 
 void TForm_Main::Open_Text_Edit(TEdit* edit) {
-  edit->setGeometry(Field_Pos(Start_X, kFieldDx), Field_Pos(Start_Y, kFieldDy), kFieldWidth,
-                    kFieldHeight);
+  // Over the picture where it stands in Panel_Image now: at (6, 6), less what is scrolled away.
+  const QPoint picture = Image1->pos();
+  edit->setGeometry(Field_Pos(Start_X, picture.x()), Field_Pos(Start_Y, picture.y() + kFieldDy),
+                    kFieldWidth, kFieldHeight);
   edit->setFont(UiFont(12));  // 9 points
   if (edit->parentWidget() != Panel_Image) {
     edit->setParent(Panel_Image);  // keeps the bounds, relative to the new parent
@@ -56,9 +58,16 @@ void TForm_Main::Commit_Text(TEdit* edit, TSpeedButton* no_tool_button, char16_t
   edit->SetText(QString());
   edit->lower();
   edit->setGeometry(0, 0, 0, 0);
+  // The closed field gives the keys back: typing no longer lands in it unseen, and the
+  // window's shortcuts work again.
+  edit->clearFocus();
   no_tool_button->SetDown(true);  // only the look; the text tool stays selected
   SetScreenCursor(crDefault);
   Take_Snapshot();
+}
+
+bool TForm_Main::Text_Field_Open() const {
+  return !Edit_X->geometry().isEmpty() || !Edit_Y->geometry().isEmpty();
 }
 
 }  // namespace nabrilo

@@ -1,10 +1,9 @@
 // Breakwater bands: the width vectors, the not-xor outline shown while dragging, and the finished
 // band. The nine tools differ only in how their ends are drawn and which inner line they carry,
-// so one table drives them all. Pen and brush are set by the callers.
+// which their rows of the map tools give (map/map_tools.h). Pen and brush are set by the callers.
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 
 #include "app/form_main.h"
 #include "map/map_tools.h"
@@ -14,34 +13,19 @@ namespace nabrilo {
 
 namespace {
 
-enum class Ends { OpenAtStart, Closed, OpenAtBoth };
-enum class Inner { None, Quarter, ThreeQuarter };
+using map_tools::BandEnds;
+using map_tools::BandInner;
+using map_tools::MapTool;
 
-struct HatoStyle {
-  Ends ends;
-  Inner inner;
-};
-
-constexpr HatoStyle kHatoStyles[] = {
-    {Ends::OpenAtStart, Inner::None},          // 101
-    {Ends::OpenAtStart, Inner::Quarter},       // 102
-    {Ends::OpenAtStart, Inner::ThreeQuarter},  // 103
-    {Ends::Closed, Inner::None},               // 104
-    {Ends::Closed, Inner::Quarter},            // 105
-    {Ends::Closed, Inner::ThreeQuarter},       // 106
-    {Ends::OpenAtBoth, Inner::None},           // 107
-    {Ends::OpenAtBoth, Inner::Quarter},        // 108
-    {Ends::OpenAtBoth, Inner::ThreeQuarter},   // 109
-};
-
-std::optional<HatoStyle> Hato_Style(int tag) {
-  if (!map_tools::IsToolTag(tag)) return std::nullopt;
-  return kHatoStyles[tag - map_tools::kFirstTag];
+// The breakwater style of `tag`, from its row of the map tools; nullptr for tags without one.
+const MapTool* Band_Style(int tag) {
+  return map_tools::Find_Map_Tool(map_tools::kHatoBank, tag);
 }
 
 // K: the quarter or three-quarter width vector, for the tools with an inner line.
-TPoint Inner_Vector(const TForm_Main& f, Inner inner) {
-  return inner == Inner::Quarter ? TPoint{f.Haba1_DX, f.Haba1_DY} : TPoint{f.Haba3_DX, f.Haba3_DY};
+TPoint Inner_Vector(const TForm_Main& f, BandInner inner) {
+  return inner == BandInner::Quarter ? TPoint{f.Haba1_DX, f.Haba1_DY}
+                                     : TPoint{f.Haba3_DX, f.Haba3_DY};
 }
 
 TPoint operator+(TPoint a, TPoint b) {
@@ -51,17 +35,17 @@ TPoint operator+(TPoint a, TPoint b) {
 // An outline as it stands on the picture: the axis end E, then E + H, S + H, E + K and S + K.
 using Corners = std::array<TPoint, 5>;
 
-void Draw_Outline(Canvas& canvas, HatoStyle style, TPoint s, const Corners& c) {
+void Draw_Outline(Canvas& canvas, const MapTool& style, TPoint s, const Corners& c) {
   canvas.MoveTo(s.x, s.y);
   canvas.LineTo(c[0].x, c[0].y);
-  if (style.ends == Ends::OpenAtBoth) {
+  if (style.ends == BandEnds::BothOpen) {
     canvas.MoveTo(c[1].x, c[1].y);
   } else {
     canvas.LineTo(c[1].x, c[1].y);
   }
   canvas.LineTo(c[2].x, c[2].y);
-  if (style.ends == Ends::Closed) canvas.LineTo(s.x, s.y);
-  if (style.inner != Inner::None) {
+  if (style.ends == BandEnds::Closed) canvas.LineTo(s.x, s.y);
+  if (style.inner != BandInner::None) {
     canvas.MoveTo(c[3].x, c[3].y);
     canvas.LineTo(c[4].x, c[4].y);
   }
@@ -96,7 +80,7 @@ void TForm_Main::Calc_Haba(int start_x, int start_y, int end_x, int end_y, int w
 }
 
 void TForm_Main::Hato_Erase_Preview(int tag) {
-  const std::optional<HatoStyle> style = Hato_Style(tag);
+  const MapTool* style = Band_Style(tag);
   if (!style) return;
   const Corners recorded = {TPoint{Last_X, Last_Y}, TPoint{Last_X2, Last_Y2},
                             TPoint{Last_X3, Last_Y3}, TPoint{Last_X4, Last_Y4},
@@ -105,7 +89,7 @@ void TForm_Main::Hato_Erase_Preview(int tag) {
 }
 
 void TForm_Main::Hato_Preview(int tag, int start_x, int start_y, int x, int y) {
-  const std::optional<HatoStyle> style = Hato_Style(tag);
+  const MapTool* style = Band_Style(tag);
   if (!style) return;
   const TPoint s{start_x, start_y};
   const TPoint e{x, y};
@@ -120,7 +104,7 @@ void TForm_Main::Hato_Preview(int tag, int start_x, int start_y, int x, int y) {
   Last_X3 = corners[2].x;
   Last_Y3 = corners[2].y;
   // Tools without an inner line leave corners 4 and 5 as they were.
-  if (style->inner == Inner::None) return;
+  if (style->inner == BandInner::None) return;
   Last_X4 = corners[3].x;
   Last_Y4 = corners[3].y;
   Last_X5 = corners[4].x;
@@ -128,7 +112,7 @@ void TForm_Main::Hato_Preview(int tag, int start_x, int start_y, int x, int y) {
 }
 
 void TForm_Main::Hato_Fill(int tag, int start_x, int start_y, int x, int y) {
-  const std::optional<HatoStyle> style = Hato_Style(tag);
+  const MapTool* style = Band_Style(tag);
   if (!style) return;
   Canvas& canvas = Picture_Canvas();
   const TPoint s{start_x, start_y};
@@ -136,18 +120,18 @@ void TForm_Main::Hato_Fill(int tag, int start_x, int start_y, int x, int y) {
   const TPoint h{Haba_DX, Haba_DY};
   const std::array band = {s, e, e + h, s + h};
   canvas.Polygon(band);
-  if (style->inner != Inner::None) {
+  if (style->inner != BandInner::None) {
     // Its side from E + K to S + K is the inner line; the others lie on the band's outline.
     const TPoint k = Inner_Vector(*this, style->inner);
     const std::array inner = {s, e, e + k, s + k};
     canvas.Polygon(inner);
   }
-  if (style->ends == Ends::Closed) return;
+  if (style->ends == BandEnds::Closed) return;
   // Open ends: the outline's end segments are wiped out in white with the current pen width.
   canvas.SetPenColor(clWhite);
   canvas.MoveTo(s.x, s.y);
   canvas.LineTo((s + h).x, (s + h).y);
-  if (style->ends == Ends::OpenAtBoth) {
+  if (style->ends == BandEnds::BothOpen) {
     canvas.MoveTo(e.x, e.y);
     canvas.LineTo((e + h).x, (e + h).y);
   }

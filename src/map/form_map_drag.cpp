@@ -11,34 +11,19 @@ using namespace map_tools;
 
 namespace {
 
-void Hato_Drag_Step(TForm_Main& f, int x, int y) {
+// The pen each bank's drag step sets, whether a tool is chosen or not.
+void Drag_Pen(TForm_Main& f, int bank) {
   Canvas& canvas = f.Picture_Canvas();
-  canvas.SetPenColor(clBlack);
-  canvas.SetPenWidth(1);
-  canvas.SetPenMode(pmNotXor);
-  if (!IsToolTag(f.Point_Tag)) return;
-  f.Hato_Erase_Preview(f.Point_Tag);
-  f.Hato_Preview(f.Point_Tag, f.Down_X, f.Down_Y, x, y);  // records the corners, E among them
-}
-
-void Line_Drag_Step(TForm_Main& f, int x, int y) {
-  Canvas& canvas = f.Picture_Canvas();
-  canvas.SetPenMode(pmNotXor);
-  canvas.SetBrushStyle(bsClear);  // previews are outlines, whatever the fill chosen
-  canvas.SetPenColor(f.ColorBox1->Selected());
-  canvas.SetPenWidth(Drag_Pen_Width(f.R_Group_line->ItemIndex()));
-  const LineTool* tool = Line_Tool(f.Point_Tag);
-  if (!tool) return;
-  if (tool->figure == Figure::Free) {
-    // The free line is drawn for good, from where the press or the previous move left the pen.
-    canvas.SetPenMode(pmCopy);
+  if (bank == kHatoBank) {
+    canvas.SetPenColor(clBlack);
+    canvas.SetPenWidth(1);
+    canvas.SetPenMode(pmNotXor);
+  } else if (bank == kLineBank) {
+    canvas.SetPenMode(pmNotXor);
+    canvas.SetBrushStyle(bsClear);  // previews are outlines, whatever the fill chosen
     canvas.SetPenColor(f.ColorBox1->Selected());
-    canvas.LineTo(x, y);
-    return;
+    canvas.SetPenWidth(Drag_Pen_Width(f.R_Group_line->ItemIndex()));
   }
-  const TPoint s{f.Down_X, f.Down_Y};
-  Draw_Figure(canvas, tool->figure, s, {f.Last_X, f.Last_Y});
-  Draw_Figure(canvas, tool->figure, s, {x, y});
 }
 
 void Eraser_Drag_Step(TForm_Main& f, int x, int y) {
@@ -53,6 +38,33 @@ void Eraser_Drag_Step(TForm_Main& f, int x, int y) {
   canvas.Ellipse(SatAdd(x, -r), SatAdd(y, -r), SatAdd(x, r), SatAdd(y, r));
 }
 
+void Drag_Step(TForm_Main& f, const MapTool& tool, int x, int y) {
+  Canvas& canvas = f.Picture_Canvas();
+  const TPoint s{f.Down_X, f.Down_Y};
+  switch (tool.gesture) {
+    case MapGesture::Band:
+      f.Hato_Erase_Preview(f.Point_Tag);
+      f.Hato_Preview(f.Point_Tag, s.x, s.y, x, y);  // records the corners, E among them
+      break;
+    case MapGesture::RubberBand:
+      Draw_Figure(canvas, tool.figure, s, {f.Last_X, f.Last_Y});
+      Draw_Figure(canvas, tool.figure, s, {x, y});
+      break;
+    case MapGesture::FreeLine:
+      // Drawn for good, from where the press or the previous move left the pen.
+      canvas.SetPenMode(pmCopy);
+      canvas.SetPenColor(f.ColorBox1->Selected());
+      canvas.LineTo(x, y);
+      break;
+    case MapGesture::Eraser:
+      Eraser_Drag_Step(f, x, y);
+      break;
+    case MapGesture::Stamp:
+    case MapGesture::Text:
+      break;
+  }
+}
+
 }  // namespace
 
 void TForm_Main::Map_Drag(int x, int y) {
@@ -60,22 +72,13 @@ void TForm_Main::Map_Drag(int x, int y) {
   // position, held or not: the band's direction follows the pointer one move behind.
   Calc_Haba(Down_X, Down_Y, Last_X, Last_Y, Edit_Haba->Text().toInt());
   if (Mouse_Held) {
-    switch (R_Group1->ItemIndex()) {
-      case kHatoBank:
-        Hato_Drag_Step(*this, x, y);
-        break;
-      case kLineBank:
-        Line_Drag_Step(*this, x, y);
-        Last_X = x;
-        Last_Y = y;
-        break;
-      case kPartsBank:
-        if (Point_Tag == kEraserTag) Eraser_Drag_Step(*this, x, y);
-        Last_X = x;
-        Last_Y = y;
-        break;
-      default:
-        break;
+    const int bank = R_Group1->ItemIndex();
+    Drag_Pen(*this, bank);
+    if (const MapTool* tool = Find_Map_Tool(bank, Point_Tag)) Drag_Step(*this, *tool, x, y);
+    // The breakwater outline records its own corners; the other banks the pointer, tool or none.
+    if (bank == kLineBank || bank == kPartsBank) {
+      Last_X = x;
+      Last_Y = y;
     }
   }
   Picture_Canvas().SetPenMode(pmCopy);

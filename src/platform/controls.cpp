@@ -199,6 +199,9 @@ void TLabel::SetFontColor(TColor color) {
 
 TButton::TButton(QWidget* parent) : QPushButton(parent) {
   setMouseTracking(true);
+  // Focus from Tab only: a clicked button holding the focus would be clicked again by the next
+  // Space or Enter (after 全消去, the drawing made since would be wiped).
+  setFocusPolicy(Qt::TabFocus);
   connect(this, &QPushButton::clicked, this, [this] { RunEvent(OnClick, this); });
 }
 

@@ -117,6 +117,8 @@ class TSpeedButton : public QToolButton {
   void SetLayout(TButtonLayout layout);
   TButtonLayout Layout() const { return layout_; }
   bool Down() const { return isChecked(); }
+  // What the button is called: its tooltip and the name assistive technology reads out.
+  void SetHint(const QString& hint);
   // Shows the button pressed (releasing the others of its group) without raising a click.
   void SetDown(bool down);
   TNotifyEvent OnClick;
@@ -252,7 +254,7 @@ class TSavePictureDialog {
 
 // The picture view: owns a Bitmap and shows it 1:1 (top-left, or centred), reports pointer
 // presses, moves and releases in picture coordinates, and repaints only what the canvas
-// reports as changed.
+// reports as changed. Assistive technology hears it as a graphic described by its size.
 class TImage : public QWidget {
   Q_OBJECT
  public:
@@ -289,6 +291,10 @@ class TImage : public QWidget {
   bool auto_size_ = false;
   bool center_ = false;
 };
+
+// Lets assistive technology hear speed buttons as buttons pressed while their tool is chosen and
+// picture views as graphics; the controls call it when they are made.
+void InstallControlAccessibility();
 
 // Runs an event callback, then lets the picture views show what it drew. An error it raises
 // goes to the standard error box here: unwinding on through Qt's own frames would skip their

@@ -1,6 +1,7 @@
 // The choosing controls: speed buttons, radio groups, the up-down spinner and the colour box.
 #include <qdrawutil.h>
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -19,7 +20,7 @@ namespace nabrilo {
 namespace {
 // A glyph without transparency of its own shows the button through the colour of its
 // bottom-left pixel, as glyph bitmaps always have.
-QImage ShownGlyph(const QImage& glyph) {
+QImage WithTransparentGround(const QImage& glyph) {
   if (glyph.hasAlphaChannel()) return glyph;
   QImage shown = glyph.convertToFormat(QImage::Format_ARGB32);
   const QRgb ground = shown.pixel(0, shown.height() - 1);
@@ -31,9 +32,54 @@ QImage ShownGlyph(const QImage& glyph) {
   }
   return shown;
 }
+
+// Qt hears a checkable tool button as a check box; a palette button is a button that stays
+// pressed while its tool is chosen.
+class SpeedButtonAccessible : public QAccessibleWidget {
+ public:
+  explicit SpeedButtonAccessible(TSpeedButton* button)
+      : QAccessibleWidget(button, QAccessible::Button) {}
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    const auto* button = static_cast<const TSpeedButton*>(object());
+    s.checkable = button->isCheckable();
+    s.checked = button->isChecked();
+    s.pressed = button->isChecked();
+    return s;
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& name) override {
+    if (name == pressAction()) static_cast<TSpeedButton*>(object())->click();
+  }
+};
+
+class PictureAccessible : public QAccessibleWidget {
+ public:
+  explicit PictureAccessible(TImage* view) : QAccessibleWidget(view, QAccessible::Graphic) {}
+};
+
+QAccessibleInterface* ControlAccessible(const QString& class_name, QObject* object) {
+  if (class_name == QLatin1String(TSpeedButton::staticMetaObject.className())) {
+    return new SpeedButtonAccessible(static_cast<TSpeedButton*>(object));
+  }
+  if (class_name == QLatin1String(TImage::staticMetaObject.className())) {
+    return new PictureAccessible(static_cast<TImage*>(object));
+  }
+  return nullptr;
+}
+
 }  // namespace
 
+void InstallControlAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(ControlAccessible);
+    return true;
+  }();
+  (void)installed;
+}
+
 TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent) {
+  InstallControlAccessibility();
   setFocusPolicy(Qt::NoFocus);  // speed buttons never take the focus
   connect(this, &QToolButton::clicked, this, [this] { RunEvent(OnClick, this); });
 }
@@ -60,9 +106,14 @@ void TSpeedButton::SetCaption(const QString& caption) {
   update();
 }
 
+void TSpeedButton::SetHint(const QString& hint) {
+  setToolTip(hint);
+  setAccessibleName(hint);
+}
+
 void TSpeedButton::SetGlyph(const QImage& glyph) {
   glyph_ = glyph;
-  shown_ = glyph.isNull() ? QPixmap() : QPixmap::fromImage(ShownGlyph(glyph));
+  shown_ = glyph.isNull() ? QPixmap() : QPixmap::fromImage(WithTransparentGround(glyph));
   shown_disabled_ = QPixmap();
   if (!glyph.isNull()) setIconSize(glyph.size());
   update();
@@ -128,7 +179,8 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, int columns,
                          const QStringList& items)
     : QGroupBox(caption, parent), columns_(std::max(1, columns)) {
   auto* layout = new QGridLayout(this);
-  layout->setContentsMargins(6, 0, 4, 2);
+  // No margin below: in a group 41 pixels high the items keep the height of their captions.
+  layout->setContentsMargins(6, 0, 4, 0);
   layout->setHorizontalSpacing(2);
   layout->setVerticalSpacing(0);
   // Items fill the columns from top to bottom, then left to right.
@@ -136,6 +188,7 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, int columns,
   const int rows = std::max(1, (count + columns_ - 1) / columns_);
   for (int i = 0; i < count; ++i) {
     auto* button = new QRadioButton(items[i], this);
+    button->setFocusPolicy(Qt::TabFocus);  // as the push buttons: a click leaves the focus be
     buttons_.push_back(button);
     layout->addWidget(button, i % rows, i / rows);
     connect(button, &QRadioButton::toggled, this,

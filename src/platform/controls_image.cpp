@@ -19,6 +19,7 @@ std::vector<TImage*>& Views() {
 TImage::TImage(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_StaticContents);
   setMouseTracking(true);
+  InstallControlAccessibility();
   Views().push_back(this);
 }
 
@@ -30,6 +31,10 @@ void TImage::SetPicture(const Bitmap& bitmap) {
   picture_ = bitmap;
   picture_.GetCanvas().ResetState();
   picture_.GetCanvas().TakeDirty();
+  setAccessibleDescription(
+      picture_.Image().isNull()
+          ? QString()
+          : QStringLiteral("%1 × %2 ピクセル").arg(picture_.Width()).arg(picture_.Height()));
   if (auto_size_ && !picture_.Image().isNull()) resize(picture_.Width(), picture_.Height());
   update();
 }

@@ -22,11 +22,16 @@ int g_screen_cursor = crDefault;
 
 QCursor CursorFromImage(const QImage& image, QPoint hot_spot) {
   const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  // A fresh Format_Mono image calls index 0 black and 1 white, while QBitmap::fromImage makes
+  // black its set bit; name index 1 black so that a pixel set to 1 is a set bit. The bitmap
+  // holds the black pixels, the mask every drawn one.
+  const QList<QRgb> set_is_black{qRgb(255, 255, 255), qRgb(0, 0, 0)};
   QImage bits(argb.size(), QImage::Format_Mono);
   QImage mask(argb.size(), QImage::Format_Mono);
+  bits.setColorTable(set_is_black);
+  mask.setColorTable(set_is_black);
   bits.fill(0);
   mask.fill(0);
-  // QBitmap: colour 1 is black. The bitmap holds the black pixels, the mask every drawn one.
   for (int y = 0; y < argb.height(); ++y) {
     for (int x = 0; x < argb.width(); ++x) {
       const QRgb p = argb.pixel(x, y);
@@ -78,6 +83,14 @@ void SetScreenCursor(int number) {
 
 int ScreenCursor() {
   return g_screen_cursor;
+}
+
+BusyCursor::BusyCursor() {
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor() {
+  QGuiApplication::restoreOverrideCursor();
 }
 
 }  // namespace nabrilo

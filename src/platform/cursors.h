@@ -29,4 +29,15 @@ std::optional<QCursor> CursorEntry(int number);
 void SetScreenCursor(int number);
 int ScreenCursor();
 
+// The busy cursor over the whole application while it lives, above the screen cursor, for work
+// that may take a while (loading or saving a photo). Work done in a blink shows nothing: the
+// cursor is only drawn once the event loop runs, and by then it is gone.
+class BusyCursor {
+ public:
+  BusyCursor();
+  ~BusyCursor();
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 }  // namespace nabrilo

@@ -55,6 +55,10 @@ QFont UiFont(int pixel_height, bool bold, bool underline) {
   return f;
 }
 
+QFont WindowFont() {
+  return UiFont(15);
+}
+
 QFont CanvasFont() {
   return UiFont(12);
 }

@@ -17,6 +17,9 @@ void InstallFontAliases();
 // The UI face at a character height in pixels, not antialiased.
 QFont UiFont(int pixel_height, bool bold = false, bool underline = false);
 
+// The font of the window and of every control that sets none: the UI face 15 pixels high.
+QFont WindowFont();
+
 // The default font of a picture's canvas: 9 points, 12 pixels high.
 QFont CanvasFont();
 

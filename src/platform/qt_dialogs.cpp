@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QImageReader>
@@ -72,6 +73,18 @@ void AddPreview(QFileDialog* dialog) {
   }
 }
 
+// The file list's type column: Qt's own words for it ("Folder", "bmp File") have no Japanese
+// in its translation.
+class JapaneseFileTypes : public QFileIconProvider {
+ public:
+  QString type(const QFileInfo& info) const override {
+    if (info.isDir()) return QStringLiteral("フォルダー");
+    const QString suffix = info.suffix();
+    return suffix.isEmpty() ? QStringLiteral("ファイル")
+                            : suffix.toUpper() + QStringLiteral(" ファイル");
+  }
+};
+
 QWidget* DialogParent() {
   QWidget* active = QApplication::activeModalWidget();
   return active ? active : QApplication::activeWindow();
@@ -102,8 +115,10 @@ QStringList QtNameFilters(const QString& filter) {
 }
 
 std::optional<QString> QtDialogs::OpenPicture(const QString& filter) {
+  JapaneseFileTypes types;  // made first: the dialog's file list asks it until the dialog goes
   QFileDialog dialog(DialogParent(), QStringLiteral("開く"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setIconProvider(&types);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   const QStringList filters = QtNameFilters(filter);
@@ -114,8 +129,10 @@ std::optional<QString> QtDialogs::OpenPicture(const QString& filter) {
 
 std::optional<QString> QtDialogs::SavePicture(const QString& filter,
                                               const QString& default_extension, int* filter_index) {
+  JapaneseFileTypes types;  // made first: the dialog's file list asks it until the dialog goes
   QFileDialog dialog(DialogParent(), QStringLiteral("名前を付けて保存"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setIconProvider(&types);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(default_extension);  // the overwrite question stays on (Qt's default)

@@ -9,6 +9,7 @@ class QtDialogs : public UserDialogs {
  public:
   void ShowMessage(const QString& text) override;
   void ShowError(const QString& text) override;
+  bool AskYesNo(const QString& text) override;
   std::optional<QString> OpenPicture(const QString& filter) override;
   std::optional<QString> SavePicture(const QString& filter, const QString& default_extension,
                                      int* filter_index) override;

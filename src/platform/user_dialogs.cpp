@@ -43,6 +43,17 @@ bool ScriptedDialogs::NextAnswer(const QString& filter, QString* name) {
   return accepted;
 }
 
+bool ScriptedDialogs::AskYesNo(const QString& text) {
+  shown.push_back({Shown::Question, text});
+  if (replies.empty()) {
+    unreplied << text;
+    return false;
+  }
+  const bool yes = replies.front();
+  replies.pop_front();
+  return yes;
+}
+
 std::optional<QString> ScriptedDialogs::OpenPicture(const QString& filter) {
   last_open_filter = filter;
   QString name;

@@ -30,6 +30,8 @@ class UserDialogs {
   virtual void ShowMessage(const QString& text) = 0;
   // The application's standard error box for an error raised inside a handler.
   virtual void ShowError(const QString& text) = 0;
+  // A question with はい (the default, Enter) and いいえ; true for はい. Closing the box is いいえ.
+  virtual bool AskYesNo(const QString& text) = 0;
   // The open and save picture dialogs (filter in the "description|patterns|…" form); the
   // chosen full path, or nothing when the user cancels. The save dialog also tells which filter
   // the user chose (1 for the first); a name typed without an extension gets the chosen
@@ -50,15 +52,17 @@ UserDialogs& Dialogs();
 void SetDialogs(UserDialogs* dialogs);
 
 // Shown boxes are recorded; dialogs are answered from a queue of answers (a file name as if
-// typed and accepted, or a cancel). A dialog with no answer queued is cancelled and noted.
+// typed and accepted, or a cancel) and questions from a queue of replies. A dialog with no
+// answer queued is cancelled and noted; a question with no reply is answered いいえ and noted.
 class ScriptedDialogs : public UserDialogs {
  public:
   struct Shown {
-    enum Kind { Message, Error } kind;
+    enum Kind { Message, Error, Question } kind;
     QString text;
   };
   void ShowMessage(const QString& text) override { shown.push_back({Shown::Message, text}); }
   void ShowError(const QString& text) override { shown.push_back({Shown::Error, text}); }
+  bool AskYesNo(const QString& text) override;
   std::optional<QString> OpenPicture(const QString& filter) override;
   std::optional<QString> SavePicture(const QString& filter, const QString& default_extension,
                                      int* filter_index) override;
@@ -69,8 +73,10 @@ class ScriptedDialogs : public UserDialogs {
 
   std::deque<Shown> shown;  // every box not yet checked, oldest first
   std::deque<std::optional<QString>> answers;
+  std::deque<bool> replies;   // for questions: true for はい
   int save_filter_index = 1;  // the filter the save dialog answers with
   QStringList unanswered;     // dialogs that found no answer queued (filters)
+  QStringList unreplied;      // questions that found no reply queued
   QString last_open_filter, last_save_filter, last_save_extension;
 
  private:

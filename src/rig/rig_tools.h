@@ -1,8 +1,8 @@
 #pragma once
 // The rig tools, one row each: the palette button that chooses the tool and its glyph, the status
-// text and screen cursor shown while it is chosen, and what the press, the drag and the release
-// do with it. The palette, the status line, the three pointer handlers and the artwork all read
-// this one table; the map tools have theirs in map/map_tools.h.
+// text and screen cursor shown while it is chosen, and the kind of gesture the press, the drag and
+// the release carry out with it. The palette, the status line, the three pointer handlers and the
+// artwork all read this one table; the map tools have theirs in map/map_tools.h.
 
 #include <span>
 
@@ -13,34 +13,36 @@ namespace nabrilo {
 
 class TForm_Main;
 
-enum class OnPress {
-  Nothing,
-  Stamp,        // the part at the screen pointer; then no tool, a snapshot, the default cursor
-  RodDone,      // no tool, and a snapshot of the rod drawn when it was chosen
-  Trail,        // the pointer trail starts at the press point
-  StrokeStart,  // Line_Mode, the start point and the pen position at the press point
-  Eraser,       // Line_Mode 1; the eraser is under the pointer
-  Text,         // the start point, then the rig text field
-};
-
-// Each drag step runs only while Line_Mode holds the row's line_mode (the press set it).
-enum class OnDrag {
-  Nothing,
-  Trail,       // each pointer position joins the trail
-  Free,        // a line to the pointer
-  Vertical,    // a line down the press point's column, to the pointer's row
-  Horizontal,  // a line along the press point's row, to the pointer's column
+// What the press, the drag and the release do with a tool: one kind per row, so that a row
+// cannot pair the press of one kind with the drag or the release of another.
+enum class RigGesture {
+  None,        // no tool: the arrow
+  Rod,         // drawn when chosen; the press ends it (no tool, a snapshot)
+  Stamp,       // the part at the screen pointer; then no tool, a snapshot, the default cursor
+  TracedLine,  // the pointer trail while dragging; once it is put back, the figure at the release
+  LiveLine,    // drawn on the picture while dragging, from the press point
   Eraser,      // a white disc where the eraser was, one with a red ring where it is now
+  Text,        // the rig text field at the press point
 };
 
-enum class OnRelease {
-  Nothing,  // stamps, rods, text and no tool end nothing at the release
-  Line,     // trail back, then a straight line from the press point
-  ArcUp,    // trail back, then the Bezier arc bulging upward
-  ArcDown,  // trail back, then the Bezier arc bulging downward
-  Arrow,    // trail back, then the shaft and the head
-  Finish,   // the line is already on the picture
-  Eraser,   // the last white disc
+// The figure a traced line becomes at the release, from the press point.
+enum class TracedFigure { Straight, ArcUp, ArcDown, Arrow };
+// Where each drag step of a live line goes from the pen position.
+enum class LiveDirection {
+  Free,        // to the pointer
+  Vertical,    // down the press point's column, to the pointer's row
+  Horizontal,  // along the press point's row, to the pointer's column
+};
+
+// A row's gesture with what its kind needs and nothing else; rig_tools.cpp builds each row's with
+// one function per kind and checks them all when it compiles.
+struct RigStroke {
+  RigGesture gesture = RigGesture::None;
+  TracedFigure traced = TracedFigure::Straight;                // TracedLine
+  LiveDirection live = LiveDirection::Free;                    // LiveLine
+  int pen_width = 0;                                           // TracedLine and LiveLine
+  int eraser_radius = 0;                                       // Eraser: of the disc it leaves
+  void (*drawn_when_chosen)(Canvas&, int x, int y) = nullptr;  // Rod
 };
 
 // What the artwork draws on the tool's palette button.
@@ -77,20 +79,24 @@ struct RigTool {
   int tag;
   RigToolButton button;
   RigToolGlyph glyph;
-  const char16_t* text;  // Label_Buhin while the tool is chosen
-  int cursor;            // screen cursor while the tool is chosen
-  OnPress press;
-  OnDrag drag;
-  OnRelease release;
-  int line_mode = 0;      // the Line_Mode of a drag in progress (TForm_Main::kLine...)
-  int pen_width = 0;      // of the line drawn while dragging or at the release
-  int eraser_radius = 0;  // of the disc the eraser leaves
-  void (*drawn_when_chosen)(Canvas&, int x, int y) = nullptr;  // the rods
+  const char16_t* text;            // Label_Buhin while the tool is chosen
+  int cursor;                      // screen cursor while the tool is chosen
+  RigStroke stroke;                // what the press, the drag and the release do
+  const char16_t* name = nullptr;  // what the button is called where it has no status text
 };
+
+// What the tool's button is called (its tooltip, and what a screen reader says): the status
+// text, or the row's name where the status text is empty.
+inline QString Rig_Tool_Name(const RigTool& tool) {
+  return QString::fromUtf16(tool.text[0] != u'\0' || !tool.name ? tool.text : tool.name);
+}
 
 // Every rig tool, in the palette's reading order (the order its buttons are made in).
 std::span<const RigTool> Rig_Tools();
 // The row of `tag`, or nullptr for a tag no rig tool has.
 const RigTool* Find_Rig_Tool(int tag);
+// The Line_Mode (TForm_Main::kLine...) a stroke's drag runs in: the press sets it, each drag step
+// draws only while it holds, the release ends it. kLineNone for tools that do not drag.
+int Drag_Line_Mode(const RigStroke& stroke);
 
 }  // namespace nabrilo

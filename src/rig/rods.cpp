@@ -47,7 +47,7 @@ constexpr TPoint kSpinningBody[] = {
     {74, 422}, {82, 416}, {86, 408}, {70, 400}, {68, 404}, {64, 396},
     {66, 392}, {64, 390}, {62, 394}, {57, 391}, {61, 383}, {60, 380}};
 
-constexpr Op kRod_Spinning[] = {
+constexpr Op kStamp_Rod_Spinning[] = {
     PenWidth(1), PenColor(clBlack), BrushColor(clBlack),
     Polygon(kSpinningStrip),
     PenWidth(2),
@@ -63,7 +63,7 @@ constexpr Op kRod_Spinning[] = {
     PenWidth(1), BrushColor(clWhite),
 };
 
-constexpr Op kRod_Revolving[] = {
+constexpr Op kStamp_Rod_Revolving[] = {
     PenColor(clBlack), PenWidth(2),
     Call(kRodBlank), Call(kRevolvingGuides),
     PenWidth(1), PenColor(clBlack), BrushColor(clBlack),
@@ -82,19 +82,19 @@ constexpr Op kRod_Revolving[] = {
 // clang-format on
 
 // Checked against the extents written down for the rod and the two reels.
-static_assert(TableExtent(kRod_Spinning) == Extent{52, 380, 97, 432});
-static_assert(TableExtent(kRod_Revolving) == Extent{28, 374, 52, 410});
-static_assert(TableExtent(kRod_Spinning, true) == Extent{16, 20, 205, 480});
-static_assert(TableExtent(kRod_Revolving, true) == Extent{16, 17, 200, 480});
+static_assert(TableExtent(kStamp_Rod_Spinning) == Extent{52, 380, 97, 432});
+static_assert(TableExtent(kStamp_Rod_Revolving) == Extent{28, 374, 52, 410});
+static_assert(TableExtent(kStamp_Rod_Spinning, true) == Extent{16, 20, 205, 480});
+static_assert(TableExtent(kStamp_Rod_Revolving, true) == Extent{16, 17, 200, 480});
 
 }  // namespace
 
 void DrawRodSpinning(Canvas& canvas, int x, int y) {
-  DrawStampTable(canvas, kRod_Spinning, x, y);
+  DrawStampTable(canvas, kStamp_Rod_Spinning, x, y);
 }
 
 void DrawRodRevolving(Canvas& canvas, int x, int y) {
-  DrawStampTable(canvas, kRod_Revolving, x, y);
+  DrawStampTable(canvas, kStamp_Rod_Revolving, x, y);
 }
 
 }  // namespace nabrilo

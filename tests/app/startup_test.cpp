@@ -172,8 +172,10 @@ TEST_F(FormTest, CaptionsFontsAndColoursAreTheDesignedOnes) {
   EXPECT_TRUE(form->Panel_Image->autoFillBackground());
 
   EXPECT_EQ(form->OpenPicDialog1->Filter,
+            "画像ファイル (*.bmp;*.jpg;*.jpeg;*.png)|*.bmp;*.jpg;*.jpeg;*.png|"
             "ビットマップ (*.bmp)|*.bmp|写真 jpg|*.jpg;*.jpeg|PNG (*.png)|*.png");
-  EXPECT_EQ(form->SavePictureDialog1->Filter, "ビットマップ (*.bmp)|*.bmp|PNG (*.png)|*.png");
+  EXPECT_EQ(form->SavePictureDialog1->Filter,
+            "ビットマップ (*.bmp)|*.bmp|PNG (*.png)|*.png|JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg");
   EXPECT_EQ(form->SavePictureDialog1->DefaultExt, "bmp");
 }
 

@@ -5,9 +5,11 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <cstdlib>
 
 #include "app/form_fixture.h"
 #include "document/document_test_support.h"
+#include "document/picture_file.h"
 #include "platform/application.h"
 #include "support/picture_compare.h"
 
@@ -128,18 +130,41 @@ TEST_F(ImportExportTest, SavingWritesBmpUnderTheChosenNameAndSaysWhere) {
   const QImage drawn = Picture();
   dialogs.QueueAnswer(dir.filePath("drawing"));
   Click(form->Btn_File);
-  EXPECT_EQ(dialogs.last_save_filter, "ビットマップ (*.bmp)|*.bmp|PNG (*.png)|*.png");
+  EXPECT_EQ(dialogs.last_save_filter,
+            "ビットマップ (*.bmp)|*.bmp|PNG (*.png)|*.png|JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg");
   EXPECT_EQ(dialogs.last_save_extension, "bmp");
   const QString saved = dir.filePath("drawing.bmp");
   EXPECT_EQ(Shown(), QStringList{"ファイルに保存しました" + saved});
   const PictureDiff diff = ComparePictures(drawn, QImage(saved, "BMP"));
   EXPECT_TRUE(diff.same_size && diff.differing == 0) << diff.Describe();
   dialogs.shown.clear();
-  // A .jpg name still gets BMP content.
-  dialogs.QueueAnswer(dir.filePath("写真 1.jpg"));
+  // A .jpg or .JPEG name gets JPEG content, which loads back (JPEG is lossy: close, not equal),
+  // and the busy cursor shown while saving and loading is gone afterwards.
+  for (const QString& name : {QStringLiteral("写真 1.jpg"), QStringLiteral("map.JPEG")}) {
+    SCOPED_TRACE(name.toStdString());
+    dialogs.QueueAnswer(dir.filePath(name));
+    Click(form->Btn_File);
+    EXPECT_EQ(Shown(), QStringList{"ファイルに保存しました" + dir.filePath(name)});
+    dialogs.shown.clear();
+    EXPECT_TRUE(test::ReadFileBytes(dir.filePath(name)).startsWith("\xFF\xD8\xFF"));
+    const PictureLoad load = LoadPictureFile(dir.filePath(name));
+    ASSERT_EQ(load.outcome, PictureLoad::Loaded);
+    ASSERT_EQ(load.image.size(), drawn.size());
+    for (const QPoint p : {QPoint(70, 50), QPoint(300, 300)}) {
+      const QRgb a = drawn.pixel(p), b = load.image.pixel(p);
+      EXPECT_LE(std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                    std::abs(qBlue(a) - qBlue(b)),
+                12);
+    }
+  }
+  // The JPEG filter chosen: a bare name gets ".jpg".
+  dialogs.save_filter_index = 3;
+  dialogs.QueueAnswer(dir.filePath("photo"));
   Click(form->Btn_File);
-  EXPECT_TRUE(test::ReadFileBytes(dir.filePath("写真 1.jpg")).startsWith("BM"));
+  EXPECT_TRUE(test::ReadFileBytes(dir.filePath("photo.jpg")).startsWith("\xFF\xD8\xFF"));
+  dialogs.save_filter_index = 1;
   dialogs.shown.clear();
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   // Cancelled: nothing.
   dialogs.QueueAnswer(std::nullopt);
   Click(form->Btn_File);
@@ -173,8 +198,10 @@ TEST_F(ImportExportTest, SavingWritesPngUnderItsFilterOrItsNameAndLoadsItBack) {
   Click(form->Button_Clear);
   dialogs.QueueAnswer(dir.filePath("map.PNG"));
   Click(form->Button4);
-  EXPECT_EQ(dialogs.last_open_filter,
-            "ビットマップ (*.bmp)|*.bmp|写真 jpg|*.jpg;*.jpeg|PNG (*.png)|*.png");
+  // The load dialog's first filter, the default, shows every kind it opens.
+  EXPECT_TRUE(dialogs.last_open_filter.startsWith(
+      "画像ファイル (*.bmp;*.jpg;*.jpeg;*.png)|*.bmp;*.jpg;*.jpeg;*.png|"));
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_EQ(Picture(), drawn);
   EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");

@@ -80,8 +80,8 @@ TEST_F(UndoTest, AnUndoAcrossAnImportRestoresThePreviousPictureAtItsOwnSize) {
   Click(form->Btn_Undo_1);
   EXPECT_EQ(Picture(), before_import);
   EXPECT_EQ(form->Image1->size(), QSize(500, 500));
-  // Undo touches neither the size label nor the window.
-  EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　300 * 200");
+  // The size label follows the picture it brought back; the window keeps its size.
+  EXPECT_EQ(form->Label_Size->Caption(), "BitMapのサイズ　500 * 500");
   EXPECT_EQ(form->Outer_Size(), window);
 }
 

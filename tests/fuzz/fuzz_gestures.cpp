@@ -127,11 +127,9 @@ struct Gesture {
 };
 
 bool IsRubberBand(TForm_Main& f) {
-  const int bank = f.R_Group1->ItemIndex();
-  if (bank == map_tools::kHatoBank) return map_tools::IsToolTag(f.Point_Tag);
-  if (bank != map_tools::kLineBank) return false;
-  const map_tools::LineTool* tool = map_tools::Line_Tool(f.Point_Tag);
-  return tool && tool->figure != map_tools::Figure::Free;
+  const map_tools::MapTool* tool = map_tools::Find_Map_Tool(f.R_Group1->ItemIndex(), f.Point_Tag);
+  return tool && (tool->gesture == map_tools::MapGesture::Band ||
+                  tool->gesture == map_tools::MapGesture::RubberBand);
 }
 
 // A rubber band erases each preview by drawing it again; released where it last moved, the
@@ -388,7 +386,7 @@ Session* session = nullptr;
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  static std::unique_ptr<QTemporaryFile> screen = UseLargeOffscreenScreen();
+  static std::unique_ptr<QTemporaryFile> screen = UseOffscreenScreen();
   QuietOffscreenNotes();
   InstallFontAliases();
   // Never destroyed: Qt's own objects outlive it at exit, and its destructor would run after

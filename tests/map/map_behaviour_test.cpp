@@ -298,7 +298,7 @@ TEST_F(MapBehaviour, FreeLineIsItsOwnUndoStep) {
   Drag({{50, 300}, {150, 350}, {250, 300}});
   ASSERT_GT(Differing(first), 0);
   ASSERT_TRUE(form->Btn_Undo_2->isEnabled());
-  map_test::Click_Button(form->Btn_Undo_2);
+  map_test::ClickButton(form->Btn_Undo_2);
   EXPECT_EQ(Differing(first), 0);
 }
 
@@ -344,7 +344,7 @@ TEST_F(MapBehaviour, PartsBankStampsAtThePressAndRecordsIt) {
   DrawMapStamp(two.GetCanvas(), 104, 320, 300);
   EXPECT_EQ(Differing(two), 0);
   ASSERT_TRUE(form->Btn_Undo_2->isEnabled());
-  map_test::Click_Button(form->Btn_Undo_2);
+  map_test::ClickButton(form->Btn_Undo_2);
   EXPECT_EQ(Differing(one), 0);
 }
 

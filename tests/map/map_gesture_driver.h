@@ -20,7 +20,7 @@ namespace nabrilo::map_test {
 
 using ::nabrilo::InkedPixels;
 
-inline void Click_Button(QAbstractButton* button) {
+inline void ClickButton(QAbstractButton* button) {
   QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
@@ -50,16 +50,16 @@ inline std::optional<QString> Do(TForm_Main& f, const QStringList& w) {
   const int a = w.value(1).toInt();
   const int b = w.value(2).toInt();
   if (cmd == QLatin1String("mode")) {
-    Click_Button(f.Btn_Shikake_Or_Point);
+    ClickButton(f.Btn_Shikake_Or_Point);
   } else if (cmd == QLatin1String("bank")) {
     Click_Item(f.R_Group1, a);
   } else if (cmd == QLatin1String("tool")) {
     auto* button = f.findChild<TSpeedButton*>(QStringLiteral("S2_Btn%1").arg(a));
     if (!button) return QStringLiteral("no button S2_Btn%1").arg(a);
-    Click_Button(button);
+    ClickButton(button);
   } else if (cmd == QLatin1String("width")) {
     for (int guard = 0; guard < 40 && f.UpDown1->Position() != a; ++guard) {
-      Click_Button(f.UpDown1->Position() < a ? f.UpDown1->UpButton() : f.UpDown1->DownButton());
+      ClickButton(f.UpDown1->Position() < a ? f.UpDown1->UpButton() : f.UpDown1->DownButton());
     }
     if (f.Edit_Haba->Text() != QString::number(a)) return QStringLiteral("width not set");
   } else if (cmd == QLatin1String("thickness")) {

@@ -3,6 +3,7 @@
 // own, with its exit status and what it wrote to standard error.
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 
 namespace nabrilo::testing {
@@ -13,8 +14,11 @@ struct ReplayRun {
   QString err;
 };
 
-inline ReplayRun RunReplay(const QString& script, const QString& work_dir) {
+inline ReplayRun RunReplay(
+    const QString& script, const QString& work_dir,
+    const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
+  process.setProcessEnvironment(env);
   process.setWorkingDirectory(work_dir);
   process.start(QStringLiteral(NABRILO_REPLAY), {script});
   ReplayRun run;

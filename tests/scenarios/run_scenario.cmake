@@ -5,7 +5,8 @@
 # canvas. The expected map drawings map_draw_NAME.bmp come from the map gesture scripts
 # (tests/map/gestures/NAME.txt), the one source test_map also plays, rendered and saved under
 # that name. Relative paths in the script then mean the working directory, as they always do.
-# Called by ctest with -DREPLAY, -DSCRIPT and -DWORK_DIR.
+# Called by ctest with -DREPLAY, -DSCRIPT and -DWORK_DIR, and -DSCREEN=WxH for a screen of that
+# size (nabrilo-replay --screen).
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 get_filename_component(script_dir "${SCRIPT}" DIRECTORY)
@@ -43,7 +44,11 @@ foreach(gesture ${gestures})
   endif()
 endforeach()
 
-execute_process(COMMAND "${REPLAY}" "${SCRIPT}" WORKING_DIRECTORY "${WORK_DIR}"
+set(screen_option)
+if(SCREEN)
+  set(screen_option --screen ${SCREEN})
+endif()
+execute_process(COMMAND "${REPLAY}" ${screen_option} "${SCRIPT}" WORKING_DIRECTORY "${WORK_DIR}"
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "nabrilo-replay ${SCRIPT} failed (${status})")

@@ -1,9 +1,10 @@
-// The 27 pictures of the map palette's image list, 32 × 32 on white: the breakwater bank
-// (0–8), the line bank (9–17) and the parts bank (18–26).
+// The 27 pictures of the map palette's image list, 32 × 32 on white, one per row of the map tools:
+// the breakwater bank (0–8), the line bank (9–17) and the parts bank (18–26).
 #include <array>
 
 #include "artwork.h"
 #include "map/map_stamps.h"
+#include "map/map_tools.h"
 
 namespace nabrilo::artwork {
 
@@ -17,40 +18,31 @@ void Line(Canvas& c, int x1, int y1, int x2, int y2) {
 // A band seen from above: its axis along the top, its far side along the bottom.
 constexpr int kLeft = 3, kRight = 28, kAxis = 9, kFar = 23;
 
-enum class Ends { OpenAtStart, Closed, Open };
-enum class Inner { None, NearAxis, NearFar };
+using map_tools::BandEnds;
+using map_tools::BandInner;
+using map_tools::EndMark;
+using map_tools::Figure;
+using map_tools::MapGesture;
+using map_tools::MapTool;
 
-void DrawBand(Canvas& c, Ends ends, Inner inner) {
+void DrawBand(Canvas& c, BandEnds ends, BandInner inner) {
   c.SetPenColor(clBlack);
   c.SetPenWidth(2);
   Line(c, kLeft, kAxis, kRight, kAxis);
   Line(c, kLeft, kFar, kRight, kFar);
-  if (ends != Ends::Open) Line(c, kRight, kAxis, kRight, kFar);
-  if (ends == Ends::Closed) Line(c, kLeft, kAxis, kLeft, kFar);
+  if (ends != BandEnds::BothOpen) Line(c, kRight, kAxis, kRight, kFar);
+  if (ends == BandEnds::Closed) Line(c, kLeft, kAxis, kLeft, kFar);
   c.SetPenWidth(1);
-  if (inner == Inner::NearAxis) Line(c, kLeft, kAxis + 4, kRight, kAxis + 4);
-  if (inner == Inner::NearFar) Line(c, kLeft, kFar - 4, kRight, kFar - 4);
+  if (inner == BandInner::Quarter) Line(c, kLeft, kAxis + 4, kRight, kAxis + 4);
+  if (inner == BandInner::ThreeQuarter) Line(c, kLeft, kFar - 4, kRight, kFar - 4);
 }
 
-void DrawLineTool(Canvas& c, int i) {
-  c.SetPenColor(clBlack);
-  c.SetPenWidth(2);
-  switch (i) {
-    case 0:  // vertical
-      Line(c, 16, 3, 16, 29);
-      break;
-    case 1:  // horizontal
-      Line(c, 3, 16, 29, 16);
-      break;
-    case 2:  // oblique
+void DrawStraight(Canvas& c, EndMark mark) {
+  switch (mark) {
+    case EndMark::None:  // oblique
       Line(c, 4, 28, 28, 4);
       break;
-    case 3: {  // free
-      static constexpr std::array<TPoint, 4> kWave{{{3, 22}, {10, -2}, {20, 34}, {29, 9}}};
-      c.PolyBezier(kWave);
-      break;
-    }
-    case 4: {  // arrow
+    case EndMark::ArrowHead: {
       static constexpr TPoint kHead[] = {{29, 16}, {20, 11}, {20, 21}};
       Line(c, 3, 16, 22, 16);
       c.SetBrushColor(clBlack);
@@ -58,21 +50,40 @@ void DrawLineTool(Canvas& c, int i) {
       c.SetBrushColor(clWhite);
       break;
     }
-    case 5:  // a line with a cross on it
+    case EndMark::Cross:  // a line with a cross on it
       Line(c, 3, 16, 29, 16);
       Line(c, 11, 10, 21, 22);
       Line(c, 21, 10, 11, 22);
       break;
-    case 6:
+  }
+}
+
+void DrawLineTool(Canvas& c, const MapTool& t) {
+  c.SetPenColor(clBlack);
+  c.SetPenWidth(2);
+  switch (t.figure) {
+    case Figure::Vertical:
+      Line(c, 16, 3, 16, 29);
+      break;
+    case Figure::Horizontal:
+      Line(c, 3, 16, 29, 16);
+      break;
+    case Figure::Straight:
+      DrawStraight(c, t.mark);
+      break;
+    case Figure::Free: {
+      static constexpr std::array<TPoint, 4> kWave{{{3, 22}, {10, -2}, {20, 34}, {29, 9}}};
+      c.PolyBezier(kWave);
+      break;
+    }
+    case Figure::Rectangle:
       c.Rectangle(5, 8, 27, 24);
       break;
-    case 7:
+    case Figure::RoundRect:
       c.RoundRect(5, 8, 27, 24, 10, 10);
       break;
-    case 8:
+    case Figure::Ellipse:
       c.Ellipse(6, 6, 26, 26);
-      break;
-    default:
       break;
   }
 }
@@ -109,25 +120,31 @@ QImage SymbolPicture(int tag) {
   return out;
 }
 
-QImage Picture(int n) {
-  static constexpr Inner kInner[] = {Inner::None, Inner::NearAxis, Inner::NearFar};
-  static constexpr Ends kEnds[] = {Ends::OpenAtStart, Ends::Closed, Ends::Open};
-  if (n < 9) {
-    return RenderOpaque(32, 32, [&](Canvas& c) { DrawBand(c, kEnds[n / 3], kInner[n % 3]); });
+QImage Picture(const MapTool& t) {
+  switch (t.gesture) {
+    case MapGesture::Band:
+      return RenderOpaque(32, 32, [&](Canvas& c) { DrawBand(c, t.ends, t.inner); });
+    case MapGesture::RubberBand:
+    case MapGesture::FreeLine:
+      return RenderOpaque(32, 32, [&](Canvas& c) { DrawLineTool(c, t); });
+    case MapGesture::Stamp:
+      return SymbolPicture(t.tag);
+    case MapGesture::Text:
+      return RenderOpaque(32, 32, DrawLetterT);
+    case MapGesture::Eraser:
+      return RenderOpaque(32, 32, DrawEraser);
   }
-  if (n < 18) return RenderOpaque(32, 32, [&](Canvas& c) { DrawLineTool(c, n - 9); });
-  if (n < 25) return SymbolPicture(101 + n - 18);
-  if (n == 25) return RenderOpaque(32, 32, DrawLetterT);
-  return RenderOpaque(32, 32, DrawEraser);
+  return {};
 }
 
 }  // namespace
 
 std::vector<Output> ImageList() {
   std::vector<Output> out;
-  for (int n = 0; n < 27; ++n) {
+  for (const MapTool& t : map_tools::Map_Tools()) {
+    const int n = map_tools::Picture_Of(t);
     out.push_back(
-        {QStringLiteral("imagelist/%1.nbrp").arg(n, 2, 10, QLatin1Char('0')), Picture(n), {}});
+        {QStringLiteral("imagelist/%1.nbrp").arg(n, 2, 10, QLatin1Char('0')), Picture(t), {}});
   }
   return out;
 }

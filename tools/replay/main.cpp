@@ -2,18 +2,23 @@
 // scripts against a bare canvas.
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
 #include "canvas_script.h"
 #include "offscreen_screen.h"
 #include "platform/application.h"
 #include "platform/fonts.h"
+#include "platform/quit_signals.h"
 #include "scenario.h"
 
 namespace {
 
 // The short form of docs/scenario-format.md.
 constexpr char kHelp[] =
-    R"(usage: nabrilo-replay SCENARIO          play a scenario against the main window
+    R"(usage: nabrilo-replay [--screen WxH] SCENARIO
+                                        play a scenario against the main window
+                                        (on one screen of W x H; 4096x4096 if not given)
        nabrilo-replay --canvas SCRIPT   run a canvas script on a bare canvas
        nabrilo-replay --help            this summary
 
@@ -39,10 +44,15 @@ stops the script at its line.
   key KEY                       Enter Escape Backspace Tab Space Delete Left
                                 Right Up Down Home End, A-Z, 0-9
   answer FILE|cancel            answer the next file dialog
+  reply yes|no                  answer the next question (はい or いいえ)
   clipboard FILE                put a BMP, JPEG or PNG picture on the clipboard
   clipboard-clear               empty the clipboard
   clipboard-save FILE           write the clipboard's picture as BMP
   save FILE                     write the picture as BMP
+  recovery                      turn recovery copies on ($XDG_STATE_HOME), as
+                                the program does; left copies are offered
+  hold                          once the copy is written, print "holding" and
+                                run until a signal ends the run
 
   expect NAME TEXT              caption or text of a control
   expect-enabled NAME yes|no    control enabled or disabled
@@ -56,8 +66,9 @@ stops the script at its line.
   expect-pixel X Y COLOR        0x00BBGGRR, bare hex, or a name like clRed
   expect-picture FILE           equal to a BMP or PNG picture (RGB only)
 
-A dialog with no answer queued, answers left over at the end, a click on a
-covered control and an updown count below 1 are errors.
+A dialog with no answer queued, a question with no reply queued, answers or
+replies left over at the end, a click on a covered control and an updown count
+below 1 are errors.
 
 Canvas scripts (colours 0x00BBGGRR):
   new W H | pen COLOR WIDTH | rop copy|notxor | brush COLOR solid | brush clear
@@ -69,7 +80,19 @@ Canvas scripts (colours 0x00BBGGRR):
 }  // namespace
 
 int main(int argc, char** argv) {
-  const auto screen_config = nabrilo::UseLargeOffscreenScreen();
+  // The screen has to be chosen before the application object exists.
+  std::optional<QSize> screen = nabrilo::kLargeScreen;
+  if (argc >= 3 && std::strcmp(argv[1], "--screen") == 0) {
+    screen = nabrilo::ParseScreenSize(QString::fromLocal8Bit(argv[2]));
+    if (!screen) {
+      std::fputs("nabrilo-replay: --screen wants a size such as 1280x1024\n", stderr);
+      return 2;
+    }
+    argv[2] = argv[0];
+    argv += 2;
+    argc -= 2;
+  }
+  const auto screen_config = nabrilo::UseOffscreenScreen(*screen);
   nabrilo::QuietOffscreenNotes();
   // The program's own application object: an error raised inside a handler goes to the
   // standard error box, where a scenario can check it.
@@ -77,6 +100,8 @@ int main(int argc, char** argv) {
   nabrilo::TApplication app(argc, argv);
   nabrilo::TApplication::setApplicationName(QStringLiteral("Nabrilo"));
   nabrilo::TApplication::setApplicationDisplayName(QStringLiteral("Nabrilo"));
+  // As in the program: SIGTERM, SIGHUP and SIGINT end the run along its normal road.
+  nabrilo::QuitOnTerminationSignals();
   const QStringList args = nabrilo::TApplication::arguments();
   QTextStream err(stderr);
   if (args.size() == 2 && (args[1] == QLatin1String("--help") || args[1] == QLatin1String("-h"))) {
@@ -94,6 +119,6 @@ int main(int argc, char** argv) {
   if (args.size() == 2 && !args[1].startsWith(QLatin1String("--"))) {
     return nabrilo::RunScenarioFile(args[1], err) ? 0 : 1;
   }
-  err << "usage: nabrilo-replay SCENARIO | --canvas SCRIPT | --help\n";
+  err << "usage: nabrilo-replay [--screen WxH] SCENARIO | --canvas SCRIPT | --help\n";
   return 2;
 }

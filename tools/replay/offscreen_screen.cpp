@@ -8,13 +8,17 @@ namespace nabrilo {
 
 namespace {
 
-// One screen of 4096 × 4096 at 96 pixels per inch; the rest as the platform's defaults.
-constexpr char kConfig[] = R"({
+// One screen of the given size at 96 pixels per inch; the rest as the platform's defaults.
+QByteArray Config(QSize size) {
+  return QByteArrayLiteral(R"({
   "synchronousWindowSystemEvents": false,
   "windowFrameMargins": true,
-  "screens": [{"name": "Replay", "x": 0, "y": 0, "width": 4096, "height": 4096,
+  "screens": [{"name": "Replay", "x": 0, "y": 0, "width": )") +
+         QByteArray::number(size.width()) + R"(, "height": )" + QByteArray::number(size.height()) +
+         R"(,
                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1.0}]
 })";
+}
 
 QtMessageHandler g_next_handler = nullptr;
 
@@ -36,17 +40,26 @@ void QuietOffscreenNotes() {
   g_next_handler = qInstallMessageHandler(DropOffscreenNotes);
 }
 
-std::unique_ptr<QTemporaryFile> UseLargeOffscreenScreen() {
+std::unique_ptr<QTemporaryFile> UseOffscreenScreen(QSize size) {
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
   if (!platform.isEmpty() && platform != "offscreen") return nullptr;
   auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + "/nabrilo-screen-XXXXXX.json");
-  if (!file->open() || file->write(kConfig) != static_cast<qint64>(sizeof kConfig - 1) ||
-      !file->flush()) {
+  const QByteArray config = Config(size);
+  if (!file->open() || file->write(config) != config.size() || !file->flush()) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     return nullptr;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(file->fileName()));
   return file;
+}
+
+std::optional<QSize> ParseScreenSize(const QString& text) {
+  const QStringList parts = text.split(QLatin1Char('x'));
+  if (parts.size() != 2) return std::nullopt;
+  bool w_ok = false, h_ok = false;
+  const int w = parts[0].toInt(&w_ok), h = parts[1].toInt(&h_ok);
+  if (!w_ok || !h_ok || w < 1 || h < 1 || w > 16384 || h > 16384) return std::nullopt;
+  return QSize(w, h);
 }
 
 }  // namespace nabrilo

@@ -35,6 +35,9 @@ constexpr Command kCommands[] = {
     {"clipboard-clear", "", &R::ClipboardClear},
     {"clipboard-save", "FILE", &R::ClipboardSave},
     {"save", "FILE", &R::Save},
+    {"reply", "yes|no", &R::Reply},
+    {"recovery", "", &R::Recovery},
+    {"hold", "", &R::Hold},
     // Checking.
     {"expect", "NAME TEXT", &R::Expect},
     {"expect-enabled", "NAME yes|no", &R::ExpectEnabled},
@@ -100,12 +103,21 @@ void ScenarioRunner::Run(const ScriptLine& line) {
     throw ScenarioError(
         QStringLiteral("a file dialog was shown with no answer queued (use \"answer\" first)"));
   }
+  if (!dialogs_.unreplied.isEmpty()) {
+    dialogs_.unreplied.clear();
+    throw ScenarioError(
+        QStringLiteral("a question was asked with no reply queued (use \"reply\" first)"));
+  }
 }
 
 void ScenarioRunner::Finish() {
   if (!dialogs_.answers.empty()) {
     throw ScenarioError(QStringLiteral("%1 answer(s) queued for a dialog that never came")
                             .arg(dialogs_.answers.size()));
+  }
+  if (!dialogs_.replies.empty()) {
+    throw ScenarioError(QStringLiteral("%1 reply(ies) queued for a question that never came")
+                            .arg(dialogs_.replies.size()));
   }
 }
 

@@ -67,6 +67,10 @@ class ScenarioRunner {
   void ClipboardClear(const Args& a);
   void ClipboardSave(const Args& a);
   void Save(const Args& a);
+  // ---- Recovery copies (scenario_recovery.cpp) ----
+  void Reply(const Args& a);
+  void Recovery(const Args& a);
+  void Hold(const Args& a);
   // ---- The pointer (scenario_pointer.cpp) ----
   void Hover(const Args& a);
   void Press(const Args& a);
