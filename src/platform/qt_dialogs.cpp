@@ -98,6 +98,21 @@ std::optional<QString> Run(QFileDialog* dialog) {
   return files.first();
 }
 
+// What both picture dialogs share: Qt's own dialog, the Japanese type column, an existing file
+// to open or any name to save, the first filter chosen. Returns the filters as Qt names them.
+QStringList SetUpPictureDialog(QFileDialog& dialog, JapaneseFileTypes& types,
+                               QFileDialog::AcceptMode mode, const QString& filter) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setIconProvider(&types);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  const QStringList filters = QtNameFilters(filter);
+  dialog.setNameFilters(filters);
+  if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
+  return filters;
+}
+
 }  // namespace
 
 QStringList QtNameFilters(const QString& filter) {
@@ -117,13 +132,7 @@ QStringList QtNameFilters(const QString& filter) {
 std::optional<QString> QtDialogs::OpenPicture(const QString& filter) {
   JapaneseFileTypes types;  // made first: the dialog's file list asks it until the dialog goes
   QFileDialog dialog(DialogParent(), QStringLiteral("開く"));
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setIconProvider(&types);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  const QStringList filters = QtNameFilters(filter);
-  dialog.setNameFilters(filters);
-  if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
+  SetUpPictureDialog(dialog, types, QFileDialog::AcceptOpen, filter);
   return Run(&dialog);
 }
 
@@ -131,14 +140,8 @@ std::optional<QString> QtDialogs::SavePicture(const QString& filter,
                                               const QString& default_extension, int* filter_index) {
   JapaneseFileTypes types;  // made first: the dialog's file list asks it until the dialog goes
   QFileDialog dialog(DialogParent(), QStringLiteral("名前を付けて保存"));
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setIconProvider(&types);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
+  const QStringList filters = SetUpPictureDialog(dialog, types, QFileDialog::AcceptSave, filter);
   dialog.setDefaultSuffix(default_extension);  // the overwrite question stays on (Qt's default)
-  const QStringList filters = QtNameFilters(filter);
-  dialog.setNameFilters(filters);
-  if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
   // A name typed without an extension gets the one of the filter the user chose.
   QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
     const int index = static_cast<int>(filters.indexOf(chosen)) + 1;
