@@ -81,6 +81,9 @@ void Build_Drawing_Surface(TForm_Main& f) {
   f.Edit_Y->SetBorderless(true);
   f.Edit_Y->setAccessibleName(QStringLiteral("文字入力"));
   f.Edit_Y->setFont(UiFont(12));
+  // Closed, the text fields are 0 × 0: Tab must not stop there, or typing would go in unseen.
+  // Opening one gives it the focus itself.
+  f.Edit_Y->setFocusPolicy(Qt::ClickFocus);
 
   f.Edit_X = new TEdit(&f);
   PlaceControl(f.Edit_X, "Edit_X", 0, 0, 0, 0);
@@ -88,6 +91,7 @@ void Build_Drawing_Surface(TForm_Main& f) {
   f.Edit_X->setAccessibleName(QStringLiteral("文字入力"));
   f.Edit_X->SetColor(clWhite);
   f.Edit_X->setFont(UiFont(12));
+  f.Edit_X->setFocusPolicy(Qt::ClickFocus);
 }
 
 void Build_Non_Visual(TForm_Main& f) {

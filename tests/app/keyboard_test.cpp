@@ -18,6 +18,13 @@ TEST_F(FormTest, AClickLeavesTheFocusWhereItWasSoSpaceDoesNotClickAgain) {
   Click(form->R_Group_Keshigomu->Item(1));
   EXPECT_EQ(QApplication::focusWidget(), form->Btn_Shikake_Or_Point);
 
+  // A whole Tab cycle never stops in a closed text field, where typing would go unseen.
+  for (int i = 0; i < 40; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), form->Edit_X);
+    ASSERT_NE(QApplication::focusWidget(), form->Edit_Y);
+  }
+
   // Tab still reaches the buttons, and Space presses the one it reached.
   for (int i = 0; i < 20 && QApplication::focusWidget() != form->Button_Clear; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
