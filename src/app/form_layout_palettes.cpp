@@ -89,6 +89,7 @@ void Build_Rig_Palette(TForm_Main& f) {
     const RigToolButton& b = t.button;
     f.*b.field = Speed_Button(p, b.name, t.tag, b.left, b.top, b.layout, 1);
     (f.*b.field)->SetHint(Rig_Tool_Name(t));
+    if (t.stroke.pose) (f.*b.field)->setAccessibleDescription(QString::fromUtf16(t.stroke.pose));
   }
   f.SpeedButton13->resize(81, 41);  // the rod buttons are twice as wide
   f.SpeedButton14->resize(81, 41);

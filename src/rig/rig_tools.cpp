@@ -28,9 +28,13 @@ constexpr RigStroke NoTool() {
 constexpr RigStroke Rod(void (*draw)(Canvas&, int, int)) {
   return {.gesture = RigGesture::Rod, .drawn_when_chosen = draw};
 }
-constexpr RigStroke Stamp() {
-  return {.gesture = RigGesture::Stamp};
+constexpr RigStroke Stamp(const char16_t* pose = nullptr) {
+  return {.gesture = RigGesture::Stamp, .pose = pose};
 }
+constexpr const char16_t* kUpright = u"縦向き";
+constexpr const char16_t* kLying = u"横向き";
+constexpr const char16_t* kUprightMirrored = u"縦向き　左右反転";
+constexpr const char16_t* kLyingMirrored = u"横向き　左右反転";
 constexpr RigStroke Traced(TracedFigure figure, int pen_width) {
   return {.gesture = RigGesture::TracedLine, .traced = figure, .pen_width = pen_width};
 }
@@ -58,37 +62,37 @@ constexpr RigTool kRigTools[] = {
 
     // The parts: each one's cursor is the picture of it, numbered like its tag.
     {kVSarukan, {&F::S_Btn_V_Sarukan, "S_Btn_V_Sarukan", 16, 96, kLeft}, {G::Part, 7, 22, 1},
-     u"小　ヨリモドシ", kVSarukan, Stamp()},
+     u"小　ヨリモドシ", kVSarukan, Stamp(kUpright)},
     {kHSarukan, {&F::S_Btn_H_Sarukan, "S_Btn_H_Sarukan", 56, 96, kTop}, {G::Part, 22, 7, 1},
-     u"小　ヨリモドシ", kHSarukan, Stamp()},
+     u"小　ヨリモドシ", kHSarukan, Stamp(kLying)},
     {kVBigSarukan, {&F::S_Btn_V_Big_sarukan, "S_Btn_V_Big_sarukan", 96, 96, kLeft},
-     {G::Part, 12, 32, 1}, u"大　ヨリモドシ", kVBigSarukan, Stamp()},
+     {G::Part, 12, 32, 1}, u"大　ヨリモドシ", kVBigSarukan, Stamp(kUpright)},
     {kHBigSarukan, {&F::S_Btn_H_big_Sarukan, "S_Btn_H_big_Sarukan", 136, 96, kTop},
-     {G::Part, 32, 12, 1}, u"大　ヨリモドシ", kHBigSarukan, Stamp()},
+     {G::Part, 32, 12, 1}, u"大　ヨリモドシ", kHBigSarukan, Stamp(kLying)},
     {kOmoriKotei, {&F::S_Btn_Omori_Kotei, "S_Btn_Omori_Kotei", 16, 136, kLeft},
      {G::Part, 32, 32, 1}, u"固定テンビン", kOmoriKotei, Stamp()},
     {kOmoriYudou, {&F::S_Btn_Omori_Yudou, "S_Btn_Omori_Yudou", 56, 136, kLeft},
      {G::Part, 32, 32, 1}, u"遊動テンビン", kOmoriYudou, Stamp()},
     {kVOmori, {&F::SpeedButton9, "SpeedButton9", 96, 136, kLeft}, {G::Part, 10, 27, 1},
-     u"オモリ", kVOmori, Stamp()},
+     u"オモリ", kVOmori, Stamp(kUpright)},
     {kHOmori, {&F::SpeedButton10, "SpeedButton10", 136, 136, kTop}, {G::Part, 27, 10, 1},
-     u"オモリ", kHOmori, Stamp()},
+     u"オモリ", kHOmori, Stamp(kLying)},
     {kHMHari, {&F::S_Btn_H_M_Hari, "S_Btn_H_M_Hari", 16, 176, kTop}, {G::Part, 15, 8, 1},
-     u"小さい針", kHMHari, Stamp()},
+     u"小さい針", kHMHari, Stamp(kLying)},
     {kVMHari, {&F::S_Btn_V_M_Hari, "S_Btn_V_M_Hari", 56, 176, kLeft}, {G::Part, 8, 15, 1},
-     u"小さい針", kVMHari, Stamp()},
+     u"小さい針", kVMHari, Stamp(kUpright)},
     {kHBHari, {&F::S_Btn_H_B_Hari, "S_Btn_H_B_Hari", 96, 176, kTop}, {G::Part, 30, 17, 1},
-     u"大きい針", kHBHari, Stamp()},
+     u"大きい針", kHBHari, Stamp(kLying)},
     {kVBHari, {&F::S_Btn_V_B_Hari, "S_Btn_V_B_Hari", 136, 176, kLeft}, {G::Part, 17, 30, 1},
-     u"大きい針", kVBHari, Stamp()},
+     u"大きい針", kVBHari, Stamp(kUpright)},
     {kHMHariMirror, {&F::SpeedButton1, "SpeedButton1", 16, 216, kTop}, {G::Part, 15, 8, 1},
-     u"小さい針", kHMHariMirror, Stamp()},
+     u"小さい針", kHMHariMirror, Stamp(kLyingMirrored)},
     {kVMHariMirror, {&F::SpeedButton2, "SpeedButton2", 56, 216, kTop}, {G::Part, 8, 15, 1},
-     u"小さい針", kVMHariMirror, Stamp()},
+     u"小さい針", kVMHariMirror, Stamp(kUprightMirrored)},
     {kHBHariMirror, {&F::SpeedButton3, "SpeedButton3", 96, 216, kTop}, {G::Part, 30, 17, 1},
-     u"大きい針", kHBHariMirror, Stamp()},
+     u"大きい針", kHBHariMirror, Stamp(kLyingMirrored)},
     {kVBHariMirror, {&F::SpeedButton4, "SpeedButton4", 136, 216, kLeft}, {G::Part, 17, 30, 1},
-     u"大きい針", kVBHariMirror, Stamp()},
+     u"大きい針", kVBHariMirror, Stamp(kUprightMirrored)},
 
     // The lines and arcs.
     {kVerticalThin, {&F::SpeedButton27, "SpeedButton27", 16, 256, kLeft}, {G::Vertical, 4, 32, 1},
@@ -134,6 +138,7 @@ constexpr bool WellFormed(const RigStroke& s) {
   const bool line = s.gesture == RigGesture::TracedLine || s.gesture == RigGesture::LiveLine;
   return (s.pen_width > 0) == line && (s.eraser_radius > 0) == (s.gesture == RigGesture::Eraser) &&
          (s.drawn_when_chosen != nullptr) == (s.gesture == RigGesture::Rod) &&
+         (s.pose == nullptr || s.gesture == RigGesture::Stamp) &&
          (s.gesture == RigGesture::TracedLine || s.traced == TracedFigure::Straight) &&
          (s.gesture == RigGesture::LiveLine || s.live == LiveDirection::Free);
 }

@@ -43,6 +43,9 @@ struct RigStroke {
   int pen_width = 0;                                           // TracedLine and LiveLine
   int eraser_radius = 0;                                       // Eraser: of the disc it leaves
   void (*drawn_when_chosen)(Canvas&, int x, int y) = nullptr;  // Rod
+  // Stamp: how the part lies, where another button stamps the same part otherwise; a screen
+  // reader says it after the name the two share.
+  const char16_t* pose = nullptr;
 };
 
 // What the artwork draws on the tool's palette button.

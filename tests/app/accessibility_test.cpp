@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QSet>
 
 #include "form_fixture.h"
 
@@ -49,6 +50,14 @@ TEST_F(Accessibility, EveryControlHasANameAndTheToolButtonsSayWhichIsChosen) {
   // Hovering shows the same name.
   for (TSpeedButton* b : form->findChildren<TSpeedButton*>()) {
     EXPECT_EQ(b->toolTip(), Name(b)) << b->objectName().toStdString();
+  }
+  // Parts that share a name (upright and lying, mirrored) are told apart by how they lie.
+  EXPECT_EQ(Of(form->S_Btn_H_Sarukan)->text(QAccessible::Description), "横向き");
+  QSet<QString> heard;
+  for (TSpeedButton* b : form->Panel_Shikake->findChildren<TSpeedButton*>()) {
+    const QString said = Name(b) + QLatin1Char('/') + Of(b)->text(QAccessible::Description);
+    EXPECT_FALSE(heard.contains(said)) << said.toStdString();
+    heard.insert(said);
   }
 
   // Buttons that stay pressed while their tool is chosen.
