@@ -60,22 +60,27 @@ BENCHMARK(BM_Move)
     ->ArgNames({"tag", "size"})
     ->ArgsProduct({{kFreeLine, kVerticalLine, kEraser, kTrail}, {500, 4000}});
 
-// Argument: tag. Alternates the two pictures so that both see the same machine state.
+// The time of b's moves over a's, the two alternating so that both see the same machine state.
+double AlternatingRatio(benchmark::State& state, Rig& a, Rig& b, int tag) {
+  double a_s = 0, b_s = 0;
+  int i = 0;
+  for (auto _ : state) {
+    a_s += a.TimedMove(i);
+    b_s += b.TimedMove(i);
+    ++i;
+    if (tag == kTrail) {
+      a.KeepTrailRecording();
+      b.KeepTrailRecording();
+    }
+  }
+  return a_s > 0 ? b_s / a_s : 0;
+}
+
+// Argument: tag.
 void BM_MoveLargeOverSmall(benchmark::State& state) {
   const int tag = static_cast<int>(state.range(0));
   Rig small(500, tag), large(4000, tag);
-  double small_s = 0, large_s = 0;
-  int i = 0;
-  for (auto _ : state) {
-    small_s += small.TimedMove(i);
-    large_s += large.TimedMove(i);
-    ++i;
-    if (tag == kTrail) {
-      small.KeepTrailRecording();
-      large.KeepTrailRecording();
-    }
-  }
-  state.counters["large_over_small"] = small_s > 0 ? large_s / small_s : 0;
+  state.counters["large_over_small"] = AlternatingRatio(state, small, large, tag);
 }
 BENCHMARK(BM_MoveLargeOverSmall)
     ->ArgName("tag")
@@ -93,18 +98,7 @@ void BM_MoveScrolledOverUnscrolled(benchmark::State& state) {
     state.SkipWithError("not scrolled");
     return;
   }
-  double unscrolled_s = 0, scrolled_s = 0;
-  int i = 0;
-  for (auto _ : state) {
-    unscrolled_s += unscrolled.TimedMove(i);
-    scrolled_s += scrolled.TimedMove(i);
-    ++i;
-    if (tag == kTrail) {
-      unscrolled.KeepTrailRecording();
-      scrolled.KeepTrailRecording();
-    }
-  }
-  state.counters["scrolled_over_unscrolled"] = unscrolled_s > 0 ? scrolled_s / unscrolled_s : 0;
+  state.counters["scrolled_over_unscrolled"] = AlternatingRatio(state, unscrolled, scrolled, tag);
 }
 BENCHMARK(BM_MoveScrolledOverUnscrolled)
     ->ArgName("tag")

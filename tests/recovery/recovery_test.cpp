@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/form_main.h"
 #include "platform/controls.h"
@@ -27,7 +28,8 @@
 namespace nabrilo::testing {
 namespace {
 
-const QString kQuestion = QStringLiteral("前回保存されていない図があります。復元しますか？");
+// The scenario line that expects the restore question, asked once.
+const std::string kAsked = "expect-message \"前回保存されていない図があります。復元しますか？\"\n";
 
 QString Picture(const char* name) {
   return QStringLiteral(NABRILO_TEST_DATA_DIR "/scenarios/pictures/") + QLatin1String(name);
@@ -57,7 +59,7 @@ class Recovery : public ::testing::Test {
   }
 
   // Runs a scenario to its end; it must pass.
-  ReplayRun Replay(const char* name, const char* script) {
+  ReplayRun Replay(const char* name, const std::string& script) {
     WriteScript(name, script);
     const ReplayRun run = RunReplay(QLatin1String(name), work.path(), env);
     EXPECT_TRUE(run.finished && run.exit_code == 0) << name << ": " << run.err.toStdString();
@@ -87,10 +89,10 @@ class Recovery : public ::testing::Test {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
 
  private:
-  void WriteScript(const char* name, const char* script) {
+  void WriteScript(const char* name, const std::string& script) {
     QFile out(work.filePath(QLatin1String(name)));
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(script);
+    out.write(script.data(), static_cast<qint64>(script.size()));
   }
   std::unique_ptr<QProcess> Start(const QString& program, const QStringList& arguments) {
     auto process = std::make_unique<QProcess>();
@@ -126,12 +128,10 @@ TEST_F(Recovery, AKilledDrawingComesBackIdenticalOnYesAndClosingLeavesNothing) {
   EXPECT_FALSE(QFileInfo(QDir(Folder()).filePath(left[0])).permissions() & others);
   EXPECT_FALSE(QFileInfo(Folder()).permissions() & others);
 
-  Replay("yes.nbr",
-         "reply yes\nrecovery\n"
-         "expect-message \"前回保存されていない図があります。復元しますか？\"\n"
-         "expect-picture drawn.bmp\nexpect-size 500 500\nexpect-window 720 605\n"
-         "expect-no-message\n"
-         "click Button1\n");
+  Replay("yes.nbr", "reply yes\nrecovery\n" + kAsked +
+                        "expect-picture drawn.bmp\nexpect-size 500 500\nexpect-window 720 605\n"
+                        "expect-no-message\n"
+                        "click Button1\n");
   EXPECT_EQ(Files(), QStringList());
 }
 
@@ -141,17 +141,12 @@ TEST_F(Recovery, TheProgramKilledAfterALoadIsRestoredAndNoDeletesTheCopy) {
   Kill(program.get(), SIGKILL);
   // はい: the load button's load, sizing included; the copy is the runner's own afterwards and
   // stays, since the runner ends without the user's close.
-  Replay("yes.nbr",
-         "reply yes\nrecovery\n"
-         "expect-message \"前回保存されていない図があります。復元しますか？\"\n"
-         "expect-picture " NABRILO_TEST_DATA_DIR
-         "/scenarios/pictures/rod_spinning.png\n"
-         "expect-no-message\n");
+  Replay("yes.nbr", "reply yes\nrecovery\n" + kAsked +
+                        "expect-picture " NABRILO_TEST_DATA_DIR
+                        "/scenarios/pictures/rod_spinning.png\n"
+                        "expect-no-message\n");
   EXPECT_EQ(Files("*.bmp").size(), 1);
-  Replay("no.nbr",
-         "reply no\nrecovery\n"
-         "expect-message \"前回保存されていない図があります。復元しますか？\"\n"
-         "expect-size 500 500\nexpect-no-message\n");
+  Replay("no.nbr", "reply no\nrecovery\n" + kAsked + "expect-size 500 500\nexpect-no-message\n");
   EXPECT_EQ(Files(), QStringList());
 }
 
@@ -175,11 +170,7 @@ TEST_F(Recovery, TwoRunningWindowsKeepApartAndSigtermWritesTheCopy) {
   EXPECT_EQ(Bytes(copies[0]), first_copy);
 
   // Both are offered now, newest first; いいえ to each empties the folder.
-  Replay("no.nbr",
-         "reply no\nreply no\nrecovery\n"
-         "expect-message \"前回保存されていない図があります。復元しますか？\"\n"
-         "expect-message \"前回保存されていない図があります。復元しますか？\"\n"
-         "expect-no-message\n");
+  Replay("no.nbr", "reply no\nreply no\nrecovery\n" + kAsked + kAsked + "expect-no-message\n");
   EXPECT_EQ(Files(), QStringList());
 }
 
@@ -207,13 +198,10 @@ TEST_F(Recovery, DamagedAndOversizedCopiesAreRefusedWithTheLoadMessageAndRemoved
   big.write(huge);
   big.close();
 
-  Replay("damaged.nbr",
-         "reply yes\nreply yes\nrecovery\n"
-         "expect-message \"前回保存されていない図があります。復元しますか？\"\n"
-         "expect-message \"ビットマップイメージが不正です\"\n"
-         "expect-message \"前回保存されていない図があります。復元しますか？\"\n"
-         "expect-message \"ビットマップイメージが不正です\"\n"
-         "expect-size 500 500\nexpect-no-message\n");
+  Replay("damaged.nbr", "reply yes\nreply yes\nrecovery\n" + kAsked +
+                            "expect-message \"ビットマップイメージが不正です\"\n" + kAsked +
+                            "expect-message \"ビットマップイメージが不正です\"\n"
+                            "expect-size 500 500\nexpect-no-message\n");
   EXPECT_EQ(Files(), QStringList());
 }
 
